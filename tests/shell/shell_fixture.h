@@ -34,10 +34,10 @@ protected:
         return false;
     }
 
-    // Dispatches what the window procedure posted, as the loop would.
+    // Dispatches what the window procedure posted, as the loop would, up to the quit.
     void runPosted() {
         platform::Message m;
-        while (windows.peekMessage()) {
+        while (windows.peekMessage() && !windows.quitPosted) {
             if (!windows.getMessage(m)) return;
             windows.dispatchMessage(m);
         }

@@ -290,28 +290,40 @@ MessageResult SdlWindowSystem::defWindowProc(WindowHandle window, std::uint32_t 
 }
 
 void SdlWindowSystem::applyMode(Window& w) {
+    const int display = std::max(0, SDL_GetWindowDisplayIndex(w.sdl));
     if (isPopup(w.style)) {
-        // A borderless window over the whole desktop; the video mode stays.
-        SDL_SetWindowFullscreen(w.sdl, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        // A borderless window over the whole desktop; the video mode stays as
+        // it is. Placed by hand, so it works with and without a window manager.
+        SDL_Rect bounds{0, 0, w.state.clientW, w.state.clientH};
+        SDL_GetDisplayBounds(display, &bounds);
+        if (!w.popupPlaced) SDL_GetWindowPosition(w.sdl, &w.framedX, &w.framedY);
+        w.popupPlaced = true;
+        SDL_SetWindowResizable(w.sdl, SDL_FALSE);
+        SDL_SetWindowBordered(w.sdl, SDL_FALSE);
+        SDL_SetWindowPosition(w.sdl, bounds.x, bounds.y);
+        SDL_SetWindowSize(w.sdl, bounds.w, bounds.h);
     } else {
-        SDL_SetWindowFullscreen(w.sdl, 0);
         SDL_SetWindowBordered(w.sdl, SDL_TRUE);
         if (SDL_GetWindowFlags(w.sdl) & SDL_WINDOW_MAXIMIZED) SDL_RestoreWindow(w.sdl);
         SDL_Rect usable{0, 0, w.state.clientW, w.state.clientH};
-        const int display = std::max(0, SDL_GetWindowDisplayIndex(w.sdl));
         if (SDL_GetDisplayUsableBounds(display, &usable) != 0) usable = SDL_Rect{0, 0, w.state.clientW, w.state.clientH};
         const int scale = windowedScale(usable.w, usable.h, w.state.clientW, w.state.clientH);
         const int realW = std::max(1, w.state.clientW * scale);
         const int realH = std::max(1, w.state.clientH * scale);
         SDL_SetWindowResizable(w.sdl, w.resizable ? SDL_TRUE : SDL_FALSE);
         SDL_SetWindowSize(w.sdl, realW, realH);
-        // Keep the scaled window on the desktop.
         int x = 0;
         int y = 0;
         SDL_GetWindowPosition(w.sdl, &x, &y);
-        const int nx = std::clamp(x, usable.x, std::max(usable.x, usable.x + usable.w - realW));
-        const int ny = std::clamp(y, usable.y, std::max(usable.y, usable.y + usable.h - realH));
-        if (nx != x || ny != y) SDL_SetWindowPosition(w.sdl, nx, ny);
+        if (w.popupPlaced) {  // back where the framed window stood before
+            x = w.framedX;
+            y = w.framedY;
+            w.popupPlaced = false;
+        }
+        // Keep the scaled window on the desktop.
+        x = std::clamp(x, usable.x, std::max(usable.x, usable.x + usable.w - realW));
+        y = std::clamp(y, usable.y, std::max(usable.y, usable.y + usable.h - realH));
+        SDL_SetWindowPosition(w.sdl, x, y);
     }
     refreshSize(w);
 }

@@ -62,6 +62,9 @@ private:
         std::uint32_t exStyle = 0;
         SdlWindowState state;
         bool resizable = true;
+        bool popupPlaced = false;  // full screen; framedX/Y hold the framed window's place
+        int framedX = 0;
+        int framedY = 0;
     };
 
     Window* find(WindowHandle window);
