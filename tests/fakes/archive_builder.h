@@ -91,6 +91,9 @@ std::uint64_t elfImageEnd(const ElfImage& image);
 // A small little-endian ELF64 with a few sections, a stand-in for the game.
 Bytes smallElf();
 
+// The whole content of a file; empty if it cannot be read.
+Bytes readFile(const std::string& path);
+
 // A file in the temporary folder that is removed again on destruction.
 class TempFile {
 public:
