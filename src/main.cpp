@@ -1,4 +1,5 @@
 #include "platform/own_path.h"
+#include "platform/sdl/sdl_video_system.h"
 #include "platform/sdl/sdl_window_system.h"
 #include "shell/application.h"
 #include "shell/game.h"
@@ -8,10 +9,12 @@ namespace {
 
 // The platform outlives the game objects that use it.
 platform::SdlWindowSystem windowSystem;
+platform::SdlVideoSystem videoSystem([](platform::WindowHandle window) { return windowSystem.sdlWindow(window); });
 
 platform::Services makeServices() {
     platform::Services services;
     services.windows = &windowSystem;
+    services.video = &videoSystem;
     return services;
 }
 
