@@ -1,5 +1,6 @@
 #include "archive/archive.h"
 
+#include <algorithm>
 #include <climits>
 #include <utility>
 
@@ -18,6 +19,10 @@ constexpr int kIgnoreCase = 2;
 // unzReadCurrentFile counts in int: larger reads go in pieces.
 constexpr std::uint32_t kReadPiece = 1u << 20;
 constexpr std::uint32_t kSkipBuffer = 4096;
+// Deflate never expands data by more than this factor; with the compressed
+// bytes an entry really has in the file it bounds what the entry can hold.
+constexpr std::uint64_t kMaxDeflateRatio = 1032;
+constexpr std::uint64_t kDeflateSlack = 1024;
 
 std::FILE* streamOf(voidpf stream) {
     return static_cast<std::FILE*>(stream);
@@ -80,6 +85,11 @@ std::unique_ptr<ArchiveStream> Archive::openArchive(FileHandle file) {
         return nullptr;
     }
     close();
+    fileSize_ = 0;
+    if (std::fseek(file.get(), 0, SEEK_END) == 0) {
+        const long size = std::ftell(file.get());
+        fileSize_ = size > 0 ? static_cast<std::uint64_t>(size) : 0;
+    }
     link_->file = std::move(file);
     zlib_filefunc64_def functions{};
     functions.zopen64_file = openLinked;
@@ -153,7 +163,11 @@ std::int32_t Archive::currentEntrySize() const {
     if (unzGetCurrentFileInfo64(handle_, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) {
         return 0;
     }
-    return clampToInt32(info.uncompressed_size);
+    // The directory's size is only a claim; loaders size buffers by it, so
+    // it is held to what the entry's compressed bytes could ever yield.
+    const std::uint64_t compressed = std::min<std::uint64_t>(info.compressed_size, fileSize_);
+    const std::uint64_t most = info.compression_method == 0 ? compressed : compressed * kMaxDeflateRatio + kDeflateSlack;
+    return clampToInt32(std::min<std::uint64_t>(info.uncompressed_size, most));
 }
 
 std::int32_t Archive::tell() const {

@@ -33,6 +33,8 @@ public:
     // Uncompressed size of the named entry (0 if it is missing); leaves no
     // entry open.
     std::int32_t entrySize(const char* name);
+    // The size the ZIP directory gives, but never more than the entry's
+    // compressed bytes in the file could inflate to.
     std::int32_t currentEntrySize() const;
 
     // Bytes read so far from the open entry.
@@ -47,5 +49,6 @@ public:
 private:
     void* handle_ = nullptr;
     bool entryOpen_ = false;
+    std::uint64_t fileSize_ = 0;
     std::unique_ptr<FileLink> link_;
 };

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "archive/archive.h"
-#include "archive_builder.h"
+#include "fakes/archive_builder.h"
 #include "cookie_file.h"
 #include "platform/game_error.h"
 

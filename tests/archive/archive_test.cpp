@@ -8,7 +8,7 @@
 
 #include "archive/archive_locator.h"
 #include "archive/archive_stream.h"
-#include "archive_builder.h"
+#include "fakes/archive_builder.h"
 #include "cookie_file.h"
 
 using namespace fixture;
@@ -299,6 +299,25 @@ TEST(ArchiveDamage, ChecksumMismatchOnAFullyReadEntryIsIgnored) {
     EXPECT_FALSE(archive.entryOpen());
     ASSERT_TRUE(stream->openEntry("next.x"));
     EXPECT_TRUE(stream->readExact(buffer, 4));
+}
+
+TEST(ArchiveDamage, ClaimedEntrySizeIsHeldToWhatTheFileCanHold) {
+    const Bytes data(1000, 'a');
+    const std::vector<std::pair<bool, std::int32_t>> cases = {{true, 0x7FFFFFF0}, {false, 0x7FFFFFF0}};
+    for (const auto& [deflate, claim] : cases) {
+        const Bytes zip = replaceAll(makeZip({{"data.x", data, deflate}}), u32le(1000), u32le(claim));
+        CookieFile file(zip);
+        Archive archive;
+        auto stream = archive.openArchive(FileHandle(file.open()));
+        ASSERT_NE(stream, nullptr);
+        ASSERT_TRUE(stream->openEntry("data.x"));
+        EXPECT_LT(stream->size(), deflate ? 1032 * static_cast<std::int32_t>(zip.size()) + 1024 : 2000);
+        EXPECT_GE(stream->size(), deflate ? 1000 : 0);
+        if (deflate) {
+            std::uint8_t buffer[1000];
+            EXPECT_TRUE(stream->readExact(buffer, 1000));
+        }
+    }
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "archive_builder.h"
+#include "fakes/archive_builder.h"
 
 // An in-memory read-only FILE* that counts how often it is closed, to prove
 // a handle is closed exactly once whoever ends up owning it.

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "archive/archive_stream.h"
-#include "archive_builder.h"
+#include "fakes/archive_builder.h"
 
 using namespace fixture;
 

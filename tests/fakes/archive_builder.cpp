@@ -1,4 +1,4 @@
-#include "archive_builder.h"
+#include "fakes/archive_builder.h"
 
 #include <unistd.h>
 
