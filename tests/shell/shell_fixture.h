@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/headless_video.h"
 #include "fakes/manual_clock.h"
 #include "fakes/scripted_window_system.h"
 #include "shell/application.h"
@@ -20,6 +21,7 @@ protected:
     platform::Services services() {
         platform::Services s;
         s.windows = &windows;
+        s.video = &video;
         return s;
     }
 
@@ -47,6 +49,7 @@ protected:
 
     ManualClock clock;
     ScriptedWindowSystem windows;
+    HeadlessVideo video;
     Game game;
     SoundDevice sound;
     Application app;

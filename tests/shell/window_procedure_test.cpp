@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "fakes/headless_video.h"
 #include "shell/command_line.h"
 #include "shell_fixture.h"
 
@@ -165,8 +166,10 @@ TEST(Entry, WithoutAWindowTheProgramEndsAtOnce) {
     ManualClock clock;
     ScriptedWindowSystem windows;
     windows.failCreate = true;
+    HeadlessVideo video;
     platform::Services services;
     services.windows = &windows;
+    services.video = &video;
     Game game(services);
     SoundDevice sound(nullptr);
     Application app(game, sound, windows);
