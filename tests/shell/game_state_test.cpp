@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
 
 #include "shell_fixture.h"
 
@@ -32,7 +33,12 @@ INSTANTIATE_TEST_SUITE_P(AllStates, EscapeTest,
                                            EscapeCase{GameState::Title, GameState::Highscore, false},
                                            EscapeCase{GameState::Playing, GameState::Highscore, false},
                                            EscapeCase{GameState::Highscore, GameState::Credits, false},
-                                           EscapeCase{GameState::Credits, GameState::Credits, true}));
+                                           EscapeCase{GameState::Credits, GameState::Credits, true}),
+                         [](const ::testing::TestParamInfo<EscapeCase>& info) {
+                             static const char* const names[] = {"Unloaded", "Loading", "Title",
+                                                                 "Playing", "Highscore", "Credits"};
+                             return std::string(names[static_cast<int>(info.param.from)]);
+                         });
 
 TEST_F(ShellTest, EscapeDuringARoundOffersNoScoreAndKeepsIt) {
     game.state = GameState::Playing;
