@@ -58,12 +58,96 @@ std::uint16_t load16(const std::uint8_t* p) {
 
 void store16(std::uint8_t* p, std::uint16_t v) { std::memcpy(p, &v, sizeof v); }
 
-std::uint16_t to565(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-    return static_cast<std::uint16_t>(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
-}
-
 std::uint16_t to555(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return static_cast<std::uint16_t>(((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3));
+}
+
+// Each channel's share of a 5-6-5 word, looked up instead of shifted and masked.
+struct Rgb565Tables {
+    std::uint16_t red[256];
+    std::uint16_t green[256];
+    std::uint16_t blue[256];
+};
+
+const Rgb565Tables& rgb565Tables() {
+    static const Rgb565Tables tables = [] {
+        Rgb565Tables t{};
+        for (std::uint32_t c = 0; c < 256; ++c) {
+            t.red[c] = static_cast<std::uint16_t>((c >> 3) << 11);
+            t.green[c] = static_cast<std::uint16_t>((c >> 2) << 5);
+            t.blue[c] = static_cast<std::uint16_t>(c >> 3);
+        }
+        return t;
+    }();
+    return tables;
+}
+
+enum class Layout16 { Rgb565, Rgb555, Other };
+
+// One tile's span of a row; the pixel loops are split by format so that the
+// per-pixel work is only the conversion.
+void writeSpan(std::uint8_t* px, const std::uint8_t* bgr, std::int32_t n, std::uint32_t bits, Layout16 layout,
+               bool avoidKey) {
+    if (bits == 16) {
+        // Tile rows are word aligned.
+        auto* words = reinterpret_cast<std::uint16_t*>(px);
+        if (layout == Layout16::Rgb565) {
+            const Rgb565Tables& t = rgb565Tables();
+            const std::uint16_t flipToAvoid = avoidKey ? static_cast<std::uint16_t>(kKey565 ^ kAvoid565) : 0;
+            for (std::int32_t k = 0; k < n; ++k, bgr += 3) {
+                const std::uint16_t v = static_cast<std::uint16_t>(t.red[bgr[2]] | t.green[bgr[1]] | t.blue[bgr[0]]);
+                words[k] = static_cast<std::uint16_t>(v ^ (v == kKey565 ? flipToAvoid : 0));
+            }
+        } else {
+            const std::uint16_t avoid = avoidKey ? kAvoid555 : kKey555;
+            for (std::int32_t k = 0; k < n; ++k) {
+                const std::uint16_t v = to555(bgr[3 * k + 2], bgr[3 * k + 1], bgr[3 * k]);
+                words[k] = v == kKey555 ? avoid : v;
+            }
+        }
+        return;
+    }
+    const std::int32_t step = static_cast<std::int32_t>(bits / 8);
+    for (std::int32_t k = 0; k < n; ++k, bgr += 3, px += step) {
+        px[0] = bgr[0];
+        px[1] = avoidKey && bgr[0] == kKeyGrey && bgr[1] == kKeyGrey && bgr[2] == kKeyGrey ? kAvoidGreen : bgr[1];
+        px[2] = bgr[2];
+    }
+}
+
+void readSpan(const std::uint8_t* line, std::uint8_t* bgr, std::int32_t n, std::uint32_t bits, Layout16 layout,
+              bool mirror) {
+    const std::int32_t step = static_cast<std::int32_t>(bits / 8);
+    for (std::int32_t k = 0; k < n; ++k, bgr += 3) {
+        const std::uint8_t* px = line + static_cast<std::ptrdiff_t>(mirror ? n - 1 - k : k) * step;
+        if (bits == 16) {
+            const std::uint16_t v = load16(px);
+            bgr[0] = static_cast<std::uint8_t>((v << 3) & 0xFF);
+            if (layout == Layout16::Rgb565) {
+                bgr[1] = static_cast<std::uint8_t>((v >> 3) & 0xFC);
+                bgr[2] = static_cast<std::uint8_t>((v >> 8) & 0xF8);
+            } else {
+                bgr[1] = static_cast<std::uint8_t>((v >> 2) & 0xF8);
+                bgr[2] = static_cast<std::uint8_t>((v >> 7) & 0xF8);
+            }
+        } else {
+            bgr[0] = px[0];
+            bgr[1] = px[1];
+            bgr[2] = px[2];
+        }
+    }
+}
+
+void maskSpan(std::uint8_t* px, const std::uint8_t* mask, std::int32_t n, std::uint32_t bits, Layout16 layout) {
+    const std::int32_t step = static_cast<std::int32_t>(bits / 8);
+    for (std::int32_t k = 0; k < n; ++k, px += step) {
+        if (mask[k] == 0) continue;
+        if (bits == 16) {
+            store16(px, layout == Layout16::Rgb565 ? kKey565 : kKey555);
+        } else {
+            px[0] = px[1] = px[2] = kKeyGrey;
+        }
+    }
 }
 
 }  // namespace
@@ -71,6 +155,13 @@ std::uint16_t to555(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
 Surface::~Surface() { destroy(); }
 
 bool Surface::create(std::int32_t width, std::int32_t height, platform::VideoDevice* device) {
+    // The same size again on the same device keeps the tiles: new tiles hold
+    // undefined pixels too, and making them costs fresh memory for nothing
+    // (a size header creates the surface that the decoder then creates again).
+    if (width == width_ && height == height_ && !tiles_.empty() && (!device || device == device_) &&
+        std::none_of(tileLocks_.begin(), tileLocks_.end(), [](const platform::LockedPixels& l) { return l.pixels; })) {
+        return true;
+    }
     destroy();
     if (device) device_ = device;
     if (width < 1 || height < 1 || !device_) return false;
@@ -137,8 +228,9 @@ bool Surface::unlock() {
 void Surface::walkRow(RowOp op, const std::uint8_t* in, std::uint8_t* out, std::int32_t y, bool flag) {
     if (tiles_.empty()) return;
     if (op != RowOp::Mask) format_ = tileLocks_[0].format;
-    const bool is565 = isLayout(format_, platform::kFormat565);
-    const bool is555 = isLayout(format_, platform::kFormat555);
+    const Layout16 layout = isLayout(format_, platform::kFormat565)   ? Layout16::Rgb565
+                            : isLayout(format_, platform::kFormat555) ? Layout16::Rgb555
+                                                                      : Layout16::Other;
 
     for (std::size_t i = 0; i < tiles_.size(); ++i) {
         const Box& tile = tileRects_[i];
@@ -154,52 +246,18 @@ void Surface::walkRow(RowOp op, const std::uint8_t* in, std::uint8_t* out, std::
         if (tx + n > locked.width || ty >= locked.height) throw GameError();
 
         const std::uint32_t bits = locked.format.bitCount;
-        const std::int32_t bytesPerPixel = bits == 32 ? 4 : bits == 24 ? 3 : bits == 16 ? 2 : 0;
-        if (bytesPerPixel == 0) throw GameError();
-        if (bits == 16 && !is565 && !is555) continue;  // unknown layout: leave the pixels alone
+        if (bits != 16 && bits != 24 && bits != 32) throw GameError();
+        if (bits == 16 && layout == Layout16::Other) continue;  // unknown layout: leave the pixels alone
+        const std::int32_t bytesPerPixel = static_cast<std::int32_t>(bits / 8);
         std::uint8_t* line = locked.pixels + static_cast<std::ptrdiff_t>(locked.pitch) * ty +
                              static_cast<std::ptrdiff_t>(tx) * bytesPerPixel;
-
-        for (std::int32_t k = 0; k < n; ++k) {
-            const std::size_t at = static_cast<std::size_t>(x0 + k);
-            if (op == RowOp::Write) {
-                const std::uint8_t* p = in + at * 3;
-                std::uint8_t* px = line + static_cast<std::ptrdiff_t>(k) * bytesPerPixel;
-                std::uint8_t b = p[0];
-                std::uint8_t g = p[1];
-                std::uint8_t r = p[2];
-                if (bits == 16) {
-                    std::uint16_t v = is565 ? to565(r, g, b) : to555(r, g, b);
-                    if (flag && v == (is565 ? kKey565 : kKey555)) v = is565 ? kAvoid565 : kAvoid555;
-                    store16(px, v);
-                } else {
-                    if (flag && r == kKeyGrey && g == kKeyGrey && b == kKeyGrey) g = kAvoidGreen;
-                    px[0] = b;
-                    px[1] = g;
-                    px[2] = r;
-                }
-            } else if (op == RowOp::Read) {
-                const std::int32_t from = flag ? n - 1 - k : k;
-                const std::uint8_t* px = line + static_cast<std::ptrdiff_t>(from) * bytesPerPixel;
-                std::uint8_t* p = out + at * 3;
-                if (bits == 16) {
-                    const std::uint16_t v = load16(px);
-                    p[0] = static_cast<std::uint8_t>((v << 3) & 0xFF);
-                    p[1] = static_cast<std::uint8_t>(is565 ? (v >> 3) & 0xFC : (v >> 2) & 0xF8);
-                    p[2] = static_cast<std::uint8_t>(is565 ? (v >> 8) & 0xF8 : (v >> 7) & 0xF8);
-                } else {
-                    p[0] = px[0];
-                    p[1] = px[1];
-                    p[2] = px[2];
-                }
-            } else if (in[at] != 0) {
-                std::uint8_t* px = line + static_cast<std::ptrdiff_t>(k) * bytesPerPixel;
-                if (bits == 16) {
-                    store16(px, is565 ? kKey565 : kKey555);
-                } else {
-                    px[0] = px[1] = px[2] = kKeyGrey;
-                }
-            }
+        const std::size_t first = static_cast<std::size_t>(x0);
+        if (op == RowOp::Write) {
+            writeSpan(line, in + first * 3, n, bits, layout, flag);
+        } else if (op == RowOp::Read) {
+            readSpan(line, out + first * 3, n, bits, layout, flag);
+        } else {
+            maskSpan(line, in + first, n, bits, layout);
         }
     }
 }

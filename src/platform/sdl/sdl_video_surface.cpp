@@ -1,8 +1,16 @@
 #include "platform/sdl/sdl_video_surface.h"
 
+#include <cstddef>
+#include <cstdlib>
 #include <utility>
 
 namespace platform {
+namespace {
+
+// SDL's own limit for one surface side.
+constexpr std::int32_t kMaxSide = 16384;
+
+}  // namespace
 
 bool toSdlRect(const Rect& rect, SDL_Rect& out) {
     if (rect.right <= rect.left || rect.bottom <= rect.top) return false;
@@ -12,17 +20,26 @@ bool toSdlRect(const Rect& rect, SDL_Rect& out) {
 
 std::unique_ptr<SdlVideoSurface> SdlVideoSurface::create(std::int32_t width, std::int32_t height,
                                                          const PixelFormat& format) {
-    if (width < 1 || height < 1) return nullptr;
-    SdlSurfaceHandle plain(SDL_CreateRGBSurface(0, width, height, static_cast<int>(format.bitCount),
-                                                format.redMask, format.greenMask, format.blueMask, 0));
+    if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) return nullptr;
+    if (format.bitCount != 16 && format.bitCount != 24 && format.bitCount != 32) return nullptr;
+    // Rows padded to 4 bytes. calloc hands out fresh pages already zeroed, so a
+    // big picture is not cleared twice before the decoder overwrites it.
+    const std::size_t pitch = (static_cast<std::size_t>(width) * (format.bitCount / 8) + 3) & ~std::size_t{3};
+    PixelMemory memory(std::calloc(static_cast<std::size_t>(height), pitch));
+    if (!memory) return nullptr;
+    SdlSurfaceHandle plain(SDL_CreateRGBSurfaceFrom(memory.get(), width, height, static_cast<int>(format.bitCount),
+                                                    static_cast<int>(pitch), format.redMask, format.greenMask,
+                                                    format.blueMask, 0));
     if (!plain) return nullptr;
     // Stretched transfers must not blend or filter: a key pixel has to stay a key pixel.
     SDL_SetSurfaceBlendMode(plain.get(), SDL_BLENDMODE_NONE);
-    return std::unique_ptr<SdlVideoSurface>(new SdlVideoSurface(std::move(plain), format));
+    return std::unique_ptr<SdlVideoSurface>(new SdlVideoSurface(std::move(memory), std::move(plain), format));
 }
 
-SdlVideoSurface::SdlVideoSurface(SdlSurfaceHandle plain, const PixelFormat& format)
-    : plain_(std::move(plain)), format_(format) {}
+void SdlVideoSurface::FreeDeleter::operator()(void* p) const { std::free(p); }
+
+SdlVideoSurface::SdlVideoSurface(PixelMemory memory, SdlSurfaceHandle plain, const PixelFormat& format)
+    : memory_(std::move(memory)), plain_(std::move(plain)), format_(format) {}
 
 bool SdlVideoSurface::fillLock(LockedPixels& out) {
     if (locked_) return false;  // busy

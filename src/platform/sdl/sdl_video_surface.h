@@ -45,10 +45,16 @@ public:
     void markChanged() { keyedStale_ = true; }
 
 private:
-    SdlVideoSurface(SdlSurfaceHandle plain, const PixelFormat& format);
+    struct FreeDeleter {
+        void operator()(void* p) const;
+    };
+    using PixelMemory = std::unique_ptr<void, FreeDeleter>;
+
+    SdlVideoSurface(PixelMemory memory, SdlSurfaceHandle plain, const PixelFormat& format);
     SDL_Surface* keyedCopy();
     bool fillLock(LockedPixels& out);
 
+    PixelMemory memory_;  // the plain surface's pixels
     SdlSurfaceHandle plain_;
     SdlSurfaceHandle keyed_;
     PixelFormat format_;
