@@ -49,6 +49,7 @@ void HighscoreTable::resetEntry() {
 
 void HighscoreTable::release() {
     resetEntry();
+    capturedFrame.reset();
     image.destroy();
 }
 

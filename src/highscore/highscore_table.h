@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "display/surface.h"
 #include "highscore/highscore_owner.h"
+#include "platform/messages.h"
+#include "platform/video_system.h"
 
 // The best scores with the players' names, the curtain that uncovers them and
 // the entry of a new name.
@@ -25,6 +28,9 @@ public:
     // Places newScore into the rows (once per showing, on the first uncovered frame).
     void makeOffer();
     bool isUncovered() const;
+    // One frame of the highscore screen: the kept picture, the curtain that
+    // uncovers the table, then the table with the name being typed.
+    void draw(platform::VideoSurface* target, const platform::Rect* clip, bool flag);
 
     // Kept in memory until there is a store for them.
     bool load(const char* name);
@@ -37,6 +43,7 @@ public:
     std::int32_t revealX = -1;
     std::uint32_t revealStart = 0;
     Surface image;
+    std::unique_ptr<platform::VideoSurface> capturedFrame;
     std::int32_t newScore = 0;
     bool inserted = false;
     bool done = false;
@@ -44,5 +51,8 @@ public:
     std::int32_t editRow = -1;
 
 private:
+    void drawCurtain(platform::VideoSurface* target, const platform::Rect* clip);
+    void drawTable(platform::VideoSurface* target, const platform::Rect* clip);
+
     HighscoreOwner* owner_ = nullptr;
 };

@@ -23,6 +23,7 @@ bool Game::onEscape() {
         case GameState::Title:
         case GameState::Playing:
             display.copyToAllBuffers();
+            forgetStaleCapture();
             screen.captureFrame();
             screen.highscores.resetEntry();
             state = GameState::Highscore;
@@ -85,6 +86,15 @@ void Game::onRightClick() {
 void Game::onMouseMove(std::int32_t x, std::int32_t y) {
     mouseX = x;
     mouseY = y;
+}
+
+void Game::forgetStaleCapture() {
+    // The cursor recorded the back buffer of its frame; a back buffer made
+    // since (a minimised window, a new display) replaced it.
+    if (screen.captureTarget != display.backBuffer()) {
+        screen.captureTarget = nullptr;
+        screen.captureDevice = nullptr;
+    }
 }
 
 void Game::shutdown(bool restoreDisplayMode) {

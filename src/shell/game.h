@@ -53,6 +53,10 @@ public:
 
 private:
     void shoot(std::int32_t x, std::int32_t y);
+    // Loading progress: sets the percentage and shows it.
+    void progressStep(std::int64_t done, std::int64_t total);
+    void drawPlayPicture(platform::VideoSurface* target, platform::Rect* clip);
+    void forgetStaleCapture();
 
     platform::Services services_;
 };

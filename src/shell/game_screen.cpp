@@ -43,6 +43,9 @@ void GameScreen::releaseAll() {
     titleGrey.destroy();
     highscores.release();
     endImage.destroy();
+    // The recorded drawing target belongs to a display that is going away.
+    captureTarget = nullptr;
+    captureDevice = nullptr;
     resetSettings();
 }
 
@@ -72,8 +75,4 @@ void GameScreen::resetRound() {
     lastSecondTick = platform::tickCount();
     secondsLeft = roundMinutes * 60 + roundSeconds;
     reloadIfEmpty();
-}
-
-void GameScreen::captureFrame() {
-    // Nothing is drawn yet, so there is no picture to keep.
 }

@@ -15,6 +15,7 @@ namespace platform {
 class VideoSurface;
 class VideoDevice;
 }  // namespace platform
+class ArchiveStream;
 
 // The round (clock, score, magazine), its sounds, fonts and pictures, the
 // highscore table and the settings read from the data.
@@ -41,6 +42,24 @@ public:
     void addScore(std::int32_t points) override;
     void resetRound();
 
+    // Loaders over an open entry of the data; device makes the pictures.
+    bool loadSoundsAndSettings(ArchiveStream* stream);
+    bool loadTitleImage(ArchiveStream* stream, platform::VideoDevice* device);
+    bool loadScreenImages(ArchiveStream* stream, platform::VideoDevice* device);
+    bool loadBigFont(ArchiveStream* stream, platform::VideoDevice* device);
+    bool loadSmallFont(ArchiveStream* stream, platform::VideoDevice* device);
+    bool loadAmmoIcon(ArchiveStream* stream, platform::VideoDevice* device);
+
+    // The screens, drawn into target and clipped to clip.
+    void drawTitle(platform::VideoSurface* target, const platform::Rect* clip, bool showProgress);
+    void drawHighscore(platform::VideoSurface* target, const platform::Rect* clip, bool flag);
+    void drawEnd(platform::VideoSurface* target, const platform::Rect* clip);
+    void drawHud(platform::VideoSurface* target, const platform::Rect* clip);
+    void drawCursor(platform::VideoSurface* target, const platform::Rect* clip, std::int32_t x, std::int32_t y,
+                    platform::VideoDevice* device);
+    // The label in the middle of a screen, seen only where its picture is missing.
+    void drawPlaceholder(platform::VideoSurface* target, const platform::Rect* clip, const char* label,
+                         std::int32_t labelWidth);
     // Keeps the last picture of a round for the highscore curtain.
     void captureFrame();
 
@@ -79,9 +98,14 @@ public:
     std::int32_t width = 640;
     std::int32_t height = 480;
     bool startFullscreen = false;
-    char highscoreName[kNameBytes] = {};
+    char highscoreName[kNameBytes + 1] = {};  // one more byte, so a full name stays terminated
     bool timeUp = false;
+
+    // The end screen's credits scroll, kept for the whole run of the program.
+    bool creditsStarted = false;
+    std::uint32_t creditsStart = 0;
 
 private:
     void resetSettings();
+    void makeGreyTitle(platform::VideoDevice* device);
 };

@@ -44,6 +44,7 @@ void ScriptedWindowSystem::moveWindow(WindowHandle w, std::int32_t, std::int32_t
 Rect ScriptedWindowSystem::windowRect(WindowHandle) { return Rect{10, 20, 10 + outerWidth, 20 + outerHeight}; }
 
 Rect ScriptedWindowSystem::clientRect(WindowHandle) {
+    if (onClientRect) onClientRect();
     if (minimised) return Rect{};
     return Rect{0, 0, 640, 480};
 }

@@ -18,6 +18,8 @@ public:
     // Called whenever the queue runs dry while the loop waits for a message;
     // the default ends the script with WM_CLOSE so no test can hang.
     std::function<void()> onIdle;
+    // Called whenever the game reads the client area, which it does once per frame.
+    std::function<void()> onClientRect;
 
     bool registerClass(const std::string& className, platform::WindowProcedure procedure) override;
     platform::WindowHandle createWindow(const std::string& className, const std::string& title,

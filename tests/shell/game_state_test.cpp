@@ -15,6 +15,11 @@ struct EscapeCase {
     bool closes;
 };
 
+std::string escapeCaseName(const ::testing::TestParamInfo<EscapeCase>& info) {
+    static const char* const names[] = {"Unloaded", "Loading", "Title", "Playing", "Highscore", "Credits"};
+    return names[static_cast<int>(info.param.from)];
+}
+
 class EscapeTest : public ShellTest, public ::testing::WithParamInterface<EscapeCase> {};
 
 TEST_P(EscapeTest, EscapeChangesStateOrClosesTheWindow) {
@@ -34,11 +39,7 @@ INSTANTIATE_TEST_SUITE_P(AllStates, EscapeTest,
                                            EscapeCase{GameState::Playing, GameState::Highscore, false},
                                            EscapeCase{GameState::Highscore, GameState::Credits, false},
                                            EscapeCase{GameState::Credits, GameState::Credits, true}),
-                         [](const ::testing::TestParamInfo<EscapeCase>& info) {
-                             static const char* const names[] = {"Unloaded", "Loading", "Title",
-                                                                 "Playing", "Highscore", "Credits"};
-                             return std::string(names[static_cast<int>(info.param.from)]);
-                         });
+                         escapeCaseName);
 
 TEST_F(ShellTest, EscapeDuringARoundOffersNoScoreAndKeepsIt) {
     game.state = GameState::Playing;
