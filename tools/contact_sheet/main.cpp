@@ -1,0 +1,141 @@
+// shooter-contact-sheet: lays every picture and every figure frame of a
+// gallery folder out on one PNG, masks applied, for a look at the art.
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <cairo.h>
+
+#include "gallery_manifest.h"
+#include "jpeg_codec.h"
+#include "png_codec.h"
+
+namespace {
+
+using namespace datatools;
+
+struct Tile {
+    std::string label;
+    RgbImage colour;
+    Mask mask;  // empty: opaque
+};
+
+Tile loadTile(const std::string& folder, const PictureRef& ref, const std::string& label) {
+    Tile tile{label, decodeJpeg(readFile(folder + "/" + ref.picture)), Mask{}};
+    if (!ref.mask.empty()) tile.mask = maskFromPng(decodePng(readFile(folder + "/" + ref.mask)));
+    return tile;
+}
+
+// Paints a tile at (x, y) scaled by `scale` over a checker board that makes
+// transparent parts plain to see.
+void paintTile(cairo_t* cr, const Tile& tile, double x, double y, double scale) {
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, tile.colour.width, tile.colour.height);
+    cairo_surface_flush(image);
+    unsigned char* data = cairo_image_surface_get_data(image);
+    const int stride = cairo_image_surface_get_stride(image);
+    for (int py = 0; py < tile.colour.height; ++py) {
+        auto* row = reinterpret_cast<std::uint32_t*>(data + py * stride);
+        for (int px = 0; px < tile.colour.width; ++px) {
+            const std::size_t i = static_cast<std::size_t>(py) * tile.colour.width + px;
+            const bool clear = !tile.mask.transparent.empty() && tile.mask.transparent[i];
+            const std::uint8_t* c = &tile.colour.rgb[i * 3];
+            row[px] = clear ? 0u : (0xFF000000u | (c[0] << 16) | (c[1] << 8) | c[2]);
+        }
+    }
+    cairo_surface_mark_dirty(image);
+    const double w = tile.colour.width * scale, h = tile.colour.height * scale;
+    for (double cy = 0; cy < h; cy += 8)
+        for (double cx = 0; cx < w; cx += 8) {
+            const bool dark = (static_cast<int>(cx / 8) + static_cast<int>(cy / 8)) % 2;
+            cairo_rectangle(cr, x + cx, y + cy, std::min(8.0, w - cx), std::min(8.0, h - cy));
+            cairo_set_source_rgb(cr, dark ? 0.55 : 0.65, dark ? 0.55 : 0.65, dark ? 0.6 : 0.7);
+            cairo_fill(cr);
+        }
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, scale, scale);
+    cairo_set_source_surface(cr, image, 0, 0);
+    cairo_paint(cr);
+    cairo_restore(cr);
+    cairo_surface_destroy(image);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: shooter-contact-sheet GALLERY-FOLDER scenery|figures OUTPUT.png\n");
+        return 2;
+    }
+    try {
+        const std::string folder = argv[1], part = argv[2];
+        const std::string text = [&] {
+            const Bytes b = readFile(folder + "/manifest.json");
+            return std::string(b.begin(), b.end());
+        }();
+        const GalleryManifest m = manifestFromJson(text);
+        std::vector<std::vector<Tile>> rows;
+        double scale = 1.0;
+        if (part == "scenery") {
+            scale = 0.5;
+            for (std::size_t i = 0; i < m.background.size(); ++i)
+                rows.push_back({loadTile(folder, m.background[i], "layer " + std::to_string(i))});
+            rows.push_back({loadTile(folder, *m.title, "title"), loadTile(folder, *m.highscore, "highscore"),
+                            loadTile(folder, *m.end, "end")});
+            rows.push_back({loadTile(folder, m.bigFont, "big font"), loadTile(folder, m.smallFont, "small font"),
+                            loadTile(folder, m.cursor, "crosshair"), loadTile(folder, m.ammo.image, "cartridge")});
+        } else {
+            for (std::size_t t = 0; t < m.figures.size(); ++t) {
+                std::vector<Tile> look, death;
+                for (const LookRef& l : m.looks)
+                    if (l.id == m.figures[t].id)
+                        for (const FrameRef& f : l.animation.frames) look.push_back(loadTile(folder, f.image, ""));
+                if (look.size() > 12) look.resize(12);  // the long mothership loop: its start is enough
+                if (m.figures[t].death)
+                    for (const FrameRef& f : m.figures[t].death->frames) death.push_back(loadTile(folder, f.image, ""));
+                look.insert(look.end(), death.begin(), death.end());
+                rows.push_back(std::move(look));
+            }
+            scale = 0.5;
+        }
+        // Lay the rows out, wrapping at a fixed sheet width.
+        const double sheetWidth = 1300, gap = 4;
+        struct Placed {
+            const Tile* tile;
+            double x, y;
+        };
+        std::vector<Placed> placed;
+        double y = gap;
+        for (const auto& row : rows) {
+            double x = gap, rowHeight = 0;
+            for (const Tile& t : row) {
+                const double w = t.colour.width * scale, h = t.colour.height * scale;
+                if (x + w > sheetWidth && x > gap) {
+                    x = gap;
+                    y += rowHeight + gap;
+                    rowHeight = 0;
+                }
+                placed.push_back({&t, x, y});
+                x += w + gap;
+                rowHeight = std::max(rowHeight, h);
+            }
+            y += rowHeight + gap * 2;
+        }
+        cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(sheetWidth), static_cast<int>(y));
+        cairo_t* cr = cairo_create(sheet);
+        cairo_set_source_rgb(cr, 0.16, 0.17, 0.2);
+        cairo_paint(cr);
+        for (const Placed& p : placed) paintTile(cr, *p.tile, p.x, p.y, scale);
+        cairo_destroy(cr);
+        const cairo_status_t status = cairo_surface_write_to_png(sheet, argv[3]);
+        cairo_surface_destroy(sheet);
+        if (status != CAIRO_STATUS_SUCCESS) throw std::runtime_error(std::string(argv[3]) + ": cannot be written");
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "shooter-contact-sheet: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
