@@ -1,5 +1,6 @@
 #include "platform/clock.h"
 #include "platform/window_system.h"
+#include "shell/edge_scroll.h"
 #include "shell/game.h"
 
 bool Game::frame() {
@@ -50,11 +51,8 @@ bool Game::frame() {
 }
 
 void Game::drawPlayPicture(platform::VideoSurface* target, platform::Rect* clip) {
-    // Mouse-edge scrolling: the further out, the faster, cubed.
     const std::uint32_t now = platform::tickCount();
-    const std::int32_t k = (mouseX - screen.width / 2) / 100;
-    const auto elapsed = static_cast<std::int32_t>(now - lastScrollTick);
-    scrollX += static_cast<std::int32_t>(static_cast<std::uint32_t>(k * k * k) * static_cast<std::uint32_t>(elapsed)) / 20;
+    scrollX += edgeScrollStep(mouseX, screen.width, now - lastScrollTick);
     lastScrollTick = platform::tickCount();
     const std::int32_t maxScroll = background.widestLayerWidth() - screen.width;
     if (scrollX < 0) scrollX = 0;

@@ -1,10 +1,9 @@
-#include <cstdio>
-
 #include "display/plain_surface.h"
 #include "platform/clock.h"
 #include "platform/game_error.h"
 #include "shell/credits.h"
 #include "shell/game_screen.h"
+#include "shell/hud_text.h"
 
 using platform::Rect;
 using platform::VideoDevice;
@@ -53,13 +52,10 @@ void GameScreen::drawHud(VideoSurface* target, const Rect* clip) {
         }
         lastSecondTick += 1000;
     }
-    char text[256];
     smallFont.drawText(target, clip, 3, 6, "TIME:", false);
-    std::snprintf(text, sizeof text, "%d:%.2d", secondsLeft / 60, secondsLeft % 60);
-    bigFont.drawText(target, clip, 65, 2, text, false);
+    bigFont.drawText(target, clip, 65, 2, clockText(secondsLeft).c_str(), false);
     smallFont.drawText(target, clip, width - 200, 6, "SCORE:", false);
-    std::snprintf(text, sizeof text, "%.6d", score);
-    bigFont.drawText(target, clip, width - 120, 2, text, false);
+    bigFont.drawText(target, clip, width - 120, 2, scoreText(score).c_str(), false);
     for (std::int32_t i = 0; i < shotsLeft; ++i) {
         const std::int32_t x = width - 45 - 25 * i;
         if (x < -25) break;  // the rest of a huge magazine lies off the picture

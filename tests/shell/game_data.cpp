@@ -51,7 +51,7 @@ std::map<std::string, Bytes> gameFiles(const Settings& s) {
     files["cur.nl"] = imageRecords(30, 30, 250, 250, 250, true);
     files["font.nl"] = imageRecords(327, 236, 255, 255, 255, true);
     files["fonts.nl"] = imageRecords(208, 130, 255, 255, 255, true);
-    files["muni.nl"] = imageRecords(25, 25, 200, 160, 40, true);
+    files["muni.nl"] = imageRecords(25, 25, 200, 160, 40);
     return files;
 }
 

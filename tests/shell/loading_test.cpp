@@ -1,52 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <string>
 #include <vector>
 
-#include "fakes/headless_video.h"
-#include "fakes/manual_clock.h"
-#include "fakes/scripted_window_system.h"
-#include "game_data.h"
-#include "shell/application.h"
+#include "loaded_game.h"
 #include "shell/command_line.h"
-#include "shell/game.h"
-#include "sound/sound_device.h"
 
 using namespace platform;
 
 namespace {
 
-// The game started on fakes from a program file built in the test.
-class LoadingTest : public ::testing::Test {
-protected:
-    LoadingTest() : game(services()), sound(nullptr), app(game, sound, windows) {
-        windows.onClientRect = [this] { progress.push_back(game.screen.loadPercent); };
-    }
-
-    Services services() {
-        Services s;
-        s.windows = &windows;
-        s.video = &video;
-        return s;
-    }
-
-    void start(const std::map<std::string, gamedata::Bytes>& files) {
-        const std::string path = gamedata::writeProgram(files);
-        copyCommandLine(("\"" + path + "\"").c_str(), game.commandLine, sizeof game.commandLine);
-        app.registerWindowClass();
-        ASSERT_TRUE(app.createMainWindow());
-    }
-
-    ManualClock clock;
-    ScriptedWindowSystem windows;
-    HeadlessVideo video;
-    Game game;
-    SoundDevice sound;
-    Application app;
-    std::vector<std::int32_t> progress;  // loadPercent at every frame
-};
-
-TEST_F(LoadingTest, ProgressFollowsTheEntrySizesAndEndsOnTheTitle) {
+TEST_F(LoadedGameTest, ProgressFollowsTheEntrySizesAndEndsOnTheTitle) {
     gamedata::Settings settings;
     settings.highscoreName = "Test";
     const auto files = gamedata::gameFiles(settings);
@@ -80,7 +44,7 @@ TEST_F(LoadingTest, ProgressFollowsTheEntrySizesAndEndsOnTheTitle) {
     EXPECT_EQ(s.ammoIcon.width(), 25);
 }
 
-TEST_F(LoadingTest, WithoutTheTitleFlagTheTitleHasNoPicture) {
+TEST_F(LoadedGameTest, WithoutTheTitleFlagTheTitleHasNoPicture) {
     gamedata::Settings settings;
     settings.hasTitleImage = 0;
     start(gamedata::gameFiles(settings));
@@ -90,7 +54,7 @@ TEST_F(LoadingTest, WithoutTheTitleFlagTheTitleHasNoPicture) {
     EXPECT_EQ(game.screen.endImage.width(), 640) << "the screen pictures are read all the same";
 }
 
-TEST_F(LoadingTest, SettingsBeforeTheSoundsEndTheFirstPhaseEarly) {
+TEST_F(LoadedGameTest, SettingsBeforeTheSoundsEndTheFirstPhaseEarly) {
     gamedata::Settings settings;
     settings.roundSeconds = 5;
     auto files = gamedata::gameFiles(settings);
@@ -101,7 +65,7 @@ TEST_F(LoadingTest, SettingsBeforeTheSoundsEndTheFirstPhaseEarly) {
     EXPECT_FALSE(game.screen.music.isLoaded());
 }
 
-TEST_F(LoadingTest, AMissingEntryKeepsTheLoadingScreen) {
+TEST_F(LoadedGameTest, AMissingEntryKeepsTheLoadingScreen) {
     auto files = gamedata::gameFiles();
     files.erase("fonts.nl");
     start(files);
@@ -116,7 +80,7 @@ TEST_F(LoadingTest, AMissingEntryKeepsTheLoadingScreen) {
     EXPECT_TRUE(game.onEscape()) << "Escape ends the program";
 }
 
-TEST_F(LoadingTest, WithoutAnArchiveTheGameStaysUnloaded) {
+TEST_F(LoadedGameTest, WithoutAnArchiveTheGameStaysUnloaded) {
     // The program file exists but carries no archive; or there is no file at all.
     for (const std::string& path : {gamedata::writeBareProgram(), std::string("/nowhere/at/all")}) {
         copyCommandLine(("\"" + path + "\"").c_str(), game.commandLine, sizeof game.commandLine);
@@ -129,7 +93,7 @@ TEST_F(LoadingTest, WithoutAnArchiveTheGameStaysUnloaded) {
     }
 }
 
-TEST_F(LoadingTest, ASwitchOfTheDisplayLoadsEverythingAgain) {
+TEST_F(LoadedGameTest, ASwitchOfTheDisplayLoadsEverythingAgain) {
     start(gamedata::gameFiles());
     ASSERT_EQ(game.state, GameState::Title);
     game.onLeftClick(100, 100);
@@ -145,7 +109,7 @@ TEST_F(LoadingTest, ASwitchOfTheDisplayLoadsEverythingAgain) {
     EXPECT_EQ(video.devicesCreated(), 2);
 }
 
-TEST_F(LoadingTest, OversizedSettingsAreRefused) {
+TEST_F(LoadedGameTest, OversizedSettingsAreRefused) {
     gamedata::Settings settings;
     settings.width = 100000;
     settings.roundSeconds = 7;
