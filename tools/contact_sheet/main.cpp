@@ -1,6 +1,7 @@
 // shooter-contact-sheet: lays every picture and every figure frame of a
 // gallery folder out on one PNG, masks applied, for a look at the art.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
@@ -31,7 +32,7 @@ Tile loadTile(const std::string& folder, const PictureRef& ref, const std::strin
 
 // Paints a tile at (x, y) scaled by `scale` over a checker board that makes
 // transparent parts plain to see.
-void paintTile(cairo_t* cr, const Tile& tile, double x, double y, double scale) {
+void paintTile(cairo_t* cr, const Tile& tile, double x, double y, double scale, bool checker = true) {
     cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, tile.colour.width, tile.colour.height);
     cairo_surface_flush(image);
     unsigned char* data = cairo_image_surface_get_data(image);
@@ -47,7 +48,7 @@ void paintTile(cairo_t* cr, const Tile& tile, double x, double y, double scale) 
     }
     cairo_surface_mark_dirty(image);
     const double w = tile.colour.width * scale, h = tile.colour.height * scale;
-    for (double cy = 0; cy < h; cy += 8)
+    for (double cy = 0; checker && cy < h; cy += 8)
         for (double cx = 0; cx < w; cx += 8) {
             const bool dark = (static_cast<int>(cx / 8) + static_cast<int>(cy / 8)) % 2;
             cairo_rectangle(cr, x + cx, y + cy, std::min(8.0, w - cx), std::min(8.0, h - cy));
@@ -63,11 +64,53 @@ void paintTile(cairo_t* cr, const Tile& tile, double x, double y, double scale) 
     cairo_surface_destroy(image);
 }
 
+// Two views of the running game: the layers at two scroll positions with
+// every figure type at its height, drawn between the layers as the game
+// interleaves them.
+void writePlayScreens(const std::string& folder, const GalleryManifest& m, const std::string& output) {
+    std::vector<Tile> layers;
+    for (std::size_t i = 0; i < m.background.size(); ++i) layers.push_back(loadTile(folder, m.background[i], ""));
+    std::vector<Tile> looks;
+    for (const FigureRef& f : m.figures)
+        for (const LookRef& l : m.looks)
+            if (l.id == f.id) looks.push_back(loadTile(folder, l.animation.frames.front().image, ""));
+    int widest = 0;
+    for (const Tile& t : layers) widest = std::max(widest, t.colour.width);
+    const int scrolls[2] = {300, 1300};
+    cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 640 * 2 + 8, 480);
+    cairo_t* cr = cairo_create(sheet);
+    for (int view = 0; view < 2; ++view) {
+        cairo_save(cr);
+        cairo_translate(cr, view * 648, 0);
+        cairo_rectangle(cr, 0, 0, 640, 480);
+        cairo_clip(cr);
+        for (int layer = 0; layer < 6; ++layer) {
+            const float factor =
+                layer < static_cast<int>(layers.size())
+                    ? static_cast<float>(layers[layer].colour.width - 640) / static_cast<float>(widest - 640)
+                    : 1.0f;
+            const double offset = std::trunc(scrolls[view] * factor);
+            if (layer < static_cast<int>(layers.size())) paintTile(cr, layers[layer], -offset, 0, 1.0, false);
+            for (std::size_t t = 0; t < m.figures.size() && t < looks.size(); ++t) {
+                if (m.figures[t].layer != layer) continue;
+                const Tile& look = looks[t];
+                const double x = 60 + static_cast<double>((t * 97 + view * 310) % 560);
+                paintTile(cr, look, x - look.colour.width / 2, m.figures[t].baseY - look.colour.height / 2, 1.0, false);
+            }
+        }
+        cairo_restore(cr);
+    }
+    cairo_destroy(cr);
+    const cairo_status_t status = cairo_surface_write_to_png(sheet, output.c_str());
+    cairo_surface_destroy(sheet);
+    if (status != CAIRO_STATUS_SUCCESS) throw std::runtime_error(output + ": cannot be written");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: shooter-contact-sheet GALLERY-FOLDER scenery|figures OUTPUT.png\n");
+        std::fprintf(stderr, "usage: shooter-contact-sheet GALLERY-FOLDER scenery|figures|play OUTPUT.png\n");
         return 2;
     }
     try {
@@ -77,6 +120,10 @@ int main(int argc, char** argv) {
             return std::string(b.begin(), b.end());
         }();
         const GalleryManifest m = manifestFromJson(text);
+        if (part == "play") {
+            writePlayScreens(folder, m, argv[3]);
+            return 0;
+        }
         std::vector<std::vector<Tile>> rows;
         double scale = 1.0;
         if (part == "scenery") {
@@ -99,7 +146,7 @@ int main(int argc, char** argv) {
                 look.insert(look.end(), death.begin(), death.end());
                 rows.push_back(std::move(look));
             }
-            scale = 0.5;
+            scale = 0.75;
         }
         // Lay the rows out, wrapping at a fixed sheet width.
         const double sheetWidth = 1300, gap = 4;

@@ -152,9 +152,14 @@ void drawLayer(cairo_t* cr, int layer) {
         break;
     case 1: {
         // Forested mountains in the middle distance, blue with haze.
-        Ridge ridge(292, 30, 6, 41);
+        Ridge ridge(282, 44, 6, 41);
         ridgePath(cr, ridge, width, kLayerHeight);
-        fillLinear(cr, 0, 250, 0, 420, {{0, rgb(0x7d93ad)}, {1, rgb(0x8aa09c)}}, true);
+        fillLinear(cr, 0, 230, 0, 420, {{0, rgb(0x7d93ad)}, {1, rgb(0x8aa09c)}}, true);
+        // The side toward the low sun is a touch warmer.
+        cairo_save(cr);
+        cairo_clip_preserve(cr);
+        fillLinear(cr, 0, 0, width, 0, {{0, rgb(0xd9b9a0, 0.0)}, {0.7, rgb(0xe9c0a0, 0.3)}, {1, rgb(0xd9b9a0, 0.1)}}, true);
+        cairo_restore(cr);
         cairo_save(cr);
         cairo_clip(cr);
         for (double x = 0; x < width; x += rng.range(5, 9)) {
@@ -170,13 +175,17 @@ void drawLayer(cairo_t* cr, int layer) {
     }
     case 2: {
         // Green hills, the valley floor and its road.
-        Ridge hills(338, 20, 5, 53);
+        // Kept low, so that craft over the valley are only partly hidden.
+        Ridge hills(354, 11, 5, 53);
         ridgePath(cr, hills, width, kLayerHeight);
         fillLinear(cr, 0, 300, 0, 400, {{0, rgb(0x8aa57a)}, {1, rgb(0x74945a)}});
-        for (double x = 0; x < width; x += rng.range(10, 30)) {
+        for (double x = 0; x < width; x += rng.range(8, 22)) {
             const double top = hills.at(x);
-            if (rng.uniform() < 0.6) roundTree(cr, x, top + rng.range(8, 26), rng.range(14, 24), rgb(0x4f7048), rgb(0x86a870));
+            if (rng.uniform() < 0.7) roundTree(cr, x, top + rng.range(8, 20), rng.range(12, 22), rgb(0x4f7048), rgb(0x86a870));
         }
+        // Poplars in rows along the field edges.
+        for (double x = 60; x < width; x += rng.range(180, 320))
+            for (int k = 0; k < 4; ++k) pine(cr, x + k * 9, 366, rng.range(26, 34), rgb(0x3f6a38), rgb(0x7fa86a));
         // Fields in warm late light.
         cairo_rectangle(cr, 0, 360, width, 120);
         fillLinear(cr, 0, 360, 0, 480, {{0, rgb(0x9cb36a)}, {1, rgb(0x7f9c4e)}});
@@ -238,6 +247,15 @@ void drawLayer(cairo_t* cr, int layer) {
                 cairo_close_path(cr);
                 fillLinear(cr, x - w, g - w, x + w, g, {{0, rgb(0xbcb6ad)}, {1, rgb(0x6e6a66)}});
             }
+        }
+        for (double x = 90; x < width; x += rng.range(200, 380)) {  // hedgerow trees
+            const double g = meadow.at(x) + 6;
+            roundTree(cr, x, g, rng.range(44, 62), rgb(0x3f6a2a), rgb(0x9cc46a));
+        }
+        for (int k = 0; k < 160; ++k) {  // wildflowers in the grass
+            const double x = rng.range(0, width), y = rng.range(405, 475);
+            ellipsePath(cr, x, y, 1.6, 1.6);
+            fillWith(cr, k % 3 == 0 ? rgb(0xfff27a) : (k % 3 == 1 ? rgb(0xffffff) : rgb(0xe88ab8)));
         }
         for (double x = 0; x < width; x += 3) {  // grass tufts along the edge
             const double g = meadow.at(x) + 2;
