@@ -10,7 +10,7 @@
 #include "archive/archive_stream.h"
 #include "archive/image_records.h"
 #include "display/surface.h"
-#include "headless_video.h"
+#include "fakes/headless_video.h"
 
 namespace {
 
