@@ -128,13 +128,18 @@ void drawNightSky(cairo_t* cr, int width, int height) {
         ellipsePath(cr, x, y, r, r);
         fillWith(cr, rgb(0xffffff, rng.range(0.5, 1.0)));
     }
-    const double mx = width * 0.78, my = height * 0.16;
+    const double mx = width * 0.22, my = height * 0.16;
     cairo_rectangle(cr, 0, 0, width, height);
     fillRadial(cr, mx, my, 0, 140, {{0, rgb(0xdfe6ff, 0.35)}, {1, rgb(0xdfe6ff, 0.0)}});
+    // A crescent: the full disc with its shadowed part cut away.
+    cairo_push_group(cr);
     ellipsePath(cr, mx, my, 26, 26);
     fillRadial(cr, mx - 6, my - 6, 2, 30, {{0, rgb(0xffffff)}, {1, rgb(0xd6dcf0)}});
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
     ellipsePath(cr, mx + 11, my - 6, 22, 22);
-    fillWith(cr, rgb(0x0d1330));
+    cairo_fill(cr);
+    cairo_pop_group_to_source(cr);
+    cairo_paint(cr);
 }
 
 Colour layerMatte(int layer, int y) {

@@ -48,7 +48,7 @@ std::unique_ptr<Canvas> drawTitleScreen(const TextFace& face, const std::vector<
     const struct {
         int type;
         double x, y, scale;
-    } guests[] = {{3, 190, 72, 0.9}, {11, 520, 250, 1.3}, {6, 96, 255, 1.0}, {0, 430, 196, 1.0}};
+    } guests[] = {{3, 190, 72, 0.9}, {11, 520, 250, 1.3}, {6, 96, 255, 1.0}, {0, 330, 262, 1.1}};
     for (const auto& g : guests) {
         const FigureLook& f = looks[static_cast<std::size_t>(g.type)];
         cairo_save(cr);
