@@ -32,7 +32,8 @@ Tile loadTile(const std::string& folder, const PictureRef& ref, const std::strin
 
 // Paints a tile at (x, y) scaled by `scale` over a checker board that makes
 // transparent parts plain to see.
-void paintTile(cairo_t* cr, const Tile& tile, double x, double y, double scale, bool checker = true) {
+// The tile as a Cairo picture whose masked pixels are fully transparent.
+cairo_surface_t* toSurface(const Tile& tile) {
     cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, tile.colour.width, tile.colour.height);
     cairo_surface_flush(image);
     unsigned char* data = cairo_image_surface_get_data(image);
@@ -47,6 +48,11 @@ void paintTile(cairo_t* cr, const Tile& tile, double x, double y, double scale, 
         }
     }
     cairo_surface_mark_dirty(image);
+    return image;
+}
+
+void paintTile(cairo_t* cr, const Tile& tile, double x, double y, double scale, bool checker = true) {
+    cairo_surface_t* image = toSurface(tile);
     const double w = tile.colour.width * scale, h = tile.colour.height * scale;
     for (double cy = 0; checker && cy < h; cy += 8)
         for (double cx = 0; cx < w; cx += 8) {
@@ -62,6 +68,66 @@ void paintTile(cairo_t* cr, const Tile& tile, double x, double y, double scale, 
     cairo_paint(cr);
     cairo_restore(cr);
     cairo_surface_destroy(image);
+}
+
+// Writes text with a glyph sheet the way the game does: 13 cells a row,
+// the pen moving by `advance` for a glyph and by `spaceAdvance` otherwise.
+struct SheetMetrics {
+    int originX, originY, cellWidth, cellHeight, gapX, gapY, advance, spaceAdvance;
+};
+
+void writeText(cairo_t* cr, cairo_surface_t* sheet, const SheetMetrics& m, double x, double y, const std::string& text) {
+    static const std::string order = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789.:,|-";
+    const int sheetHeight = cairo_image_surface_get_height(sheet);
+    for (char ch : text) {
+        const auto n = order.find(ch);
+        if (n == std::string::npos) {
+            x += m.spaceAdvance;
+            continue;
+        }
+        const int cx = static_cast<int>(n % 13) * (m.cellWidth + m.gapX) + m.originX;
+        const int cy = static_cast<int>(n / 13) * (m.cellHeight + m.gapY) + m.originY;
+        if (cy + m.cellHeight <= sheetHeight) {
+            cairo_save(cr);
+            cairo_rectangle(cr, x, y, m.cellWidth, m.cellHeight);
+            cairo_clip(cr);
+            cairo_set_source_surface(cr, sheet, x - cx, y - cy);
+            cairo_paint(cr);
+            cairo_restore(cr);
+        }
+        x += m.advance;
+    }
+}
+
+// The highscore and end screens with their texts written in the two fonts.
+void writeTextScreens(const std::string& folder, const GalleryManifest& m, const std::string& output) {
+    const Tile board = loadTile(folder, *m.highscore, ""), end = loadTile(folder, *m.end, "");
+    cairo_surface_t* big = toSurface(loadTile(folder, m.bigFont, ""));
+    cairo_surface_t* small = toSurface(loadTile(folder, m.smallFont, ""));
+    const SheetMetrics bigMetrics{2, 2, 23, 37, 2, 2, 18, 10}, smallMetrics{0, 0, 16, 26, 0, 0, 12, 5};
+    cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 640 * 2 + 8, 480);
+    cairo_t* cr = cairo_create(sheet);
+    paintTile(cr, board, 0, 0, 1.0, false);
+    writeText(cr, big, bigMetrics, 320 - 110, 10, "Der Highscore");
+    const char* names[] = {"Quillon", "Marla", "Ostrik", "Beni", "Tamsin", "Jorek", "Ilvy", "Pardo", "Velko", "Neu"};
+    for (int i = 0; i < 10; ++i) {
+        const std::string score = std::to_string(900 - i * 100 + (i == 9 ? 50 : 0));
+        writeText(cr, big, bigMetrics, 40, 80 + 38 * i, names[i]);
+        writeText(cr, big, bigMetrics, 640 - static_cast<double>(score.size()) * 18 - 40, 80 + 38 * i, score);
+    }
+    paintTile(cr, end, 648, 0, 1.0, false);
+    cairo_save(cr);
+    cairo_rectangle(cr, 648, 0, 640, 480);
+    cairo_clip(cr);
+    writeText(cr, small, smallMetrics, 648 + 40, 450, "Shooter - ein Spiel ueber einen Spaetnachmittag im Tal, an dem die Untertassen kamen.");
+    writeText(cr, small, smallMetrics, 648 + 40, 20, "SCORE: 1250   Zeit 1:05");
+    cairo_restore(cr);
+    cairo_destroy(cr);
+    cairo_surface_destroy(big);
+    cairo_surface_destroy(small);
+    const cairo_status_t status = cairo_surface_write_to_png(sheet, output.c_str());
+    cairo_surface_destroy(sheet);
+    if (status != CAIRO_STATUS_SUCCESS) throw std::runtime_error(output + ": cannot be written");
 }
 
 // Two views of the running game: the layers at two scroll positions with
@@ -110,7 +176,7 @@ void writePlayScreens(const std::string& folder, const GalleryManifest& m, const
 
 int main(int argc, char** argv) {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: shooter-contact-sheet GALLERY-FOLDER scenery|figures|play OUTPUT.png\n");
+        std::fprintf(stderr, "usage: shooter-contact-sheet GALLERY-FOLDER scenery|figures|play|text OUTPUT.png\n");
         return 2;
     }
     try {
@@ -120,6 +186,10 @@ int main(int argc, char** argv) {
             return std::string(b.begin(), b.end());
         }();
         const GalleryManifest m = manifestFromJson(text);
+        if (part == "text") {
+            writeTextScreens(folder, m, argv[3]);
+            return 0;
+        }
         if (part == "play") {
             writePlayScreens(folder, m, argv[3]);
             return 0;

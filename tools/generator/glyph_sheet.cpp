@@ -6,12 +6,12 @@
 namespace gen {
 
 const SheetLayout& bigSheetLayout() {
-    static const SheetLayout layout{327, 236, 2, 2, 23, 37, 2, 2, 18, 28.0, 29.0, 3.2};
+    static const SheetLayout layout{327, 236, 2, 2, 23, 37, 2, 2, 18, 28.0, 29.0, 2.2};
     return layout;
 }
 
 const SheetLayout& smallSheetLayout() {
-    static const SheetLayout layout{208, 130, 0, 0, 16, 26, 0, 0, 12, 19.0, 19.5, 2.4};
+    static const SheetLayout layout{208, 130, 0, 0, 16, 26, 0, 0, 12, 19.0, 19.5, 1.6};
     return layout;
 }
 
