@@ -11,6 +11,8 @@
 #include "archive/image_records.h"
 #include "display/surface.h"
 #include "fakes/headless_video.h"
+#include "world/figure_world.h"
+#include "world/parallax_background.h"
 
 namespace {
 
@@ -86,4 +88,35 @@ TEST_F(GameReaders, BackgroundLayersAndScreenPictures) {
         ASSERT_TRUE(stream_->endRecord());
     }
     EXPECT_EQ(screens, 3);
+}
+
+TEST_F(GameReaders, WorldAndLandscapeLoadFromTheShippedFiles) {
+    ASSERT_TRUE(stream_->openEntry("back.nb"));
+    ParallaxBackground background;
+    ASSERT_TRUE(background.load(stream_.get(), device_.get()));
+    EXPECT_EQ(background.layerCount(), 5);
+    EXPECT_EQ(background.widestLayerWidth(), 2500);
+    stream_->closeEntry();
+
+    ASSERT_TRUE(stream_->openEntry("figur.xx"));
+    FigureWorld world;
+    ASSERT_TRUE(world.load(stream_.get(), device_.get()));
+    ASSERT_EQ(world.typeCount(), 15);
+    EXPECT_EQ(world.animationCount(), 15);
+    // Loop times of the looks, in list order of the types.
+    const int loops[15] = {675, 1350, 850, 38250, 2600, 350, 1200, 525, 1225, 1400, 1000, 875, 2250, 2075, 2550};
+    for (int pos = 0; pos < 15; ++pos) {
+        SCOPED_TRACE(pos);
+        FigureType* type = world.typeAt(pos);
+        ASSERT_NE(type, nullptr);
+        FigureAnimation* look = world.findAnimation(type->id);
+        ASSERT_NE(look, nullptr) << "every type has its look";
+        EXPECT_EQ(look->animation.totalDuration(), loops[pos]);
+        const bool dies = pos != 3 && pos != 12;
+        EXPECT_EQ(type->deathAnimation != nullptr, dies);
+        if (dies) {
+            EXPECT_EQ(type->deathAnimation, &type->ownAnimation);
+            EXPECT_GT(type->deathAnimation->totalDuration(), 0);
+        }
+    }
 }
