@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "image/jpeg_decoder.h"
 #include "image/mask_decoder.h"
 #include "image_fixture.h"
@@ -113,8 +115,14 @@ TEST_P(Decoders, MaskLargerThanThePictureChangesOnlyThePicture) {
     EXPECT_TRUE(s.isOpaqueAt(19, 9));
 }
 
+std::string formatName(const ::testing::TestParamInfo<platform::PixelFormat>& info) {
+    if (info.param.bitCount != 16) return "bits" + std::to_string(info.param.bitCount);
+    return info.param.greenMask == 0x07E0 ? "rgb565" : "rgb555";
+}
+
 INSTANTIATE_TEST_SUITE_P(AllFormats, Decoders,
                          ::testing::Values(platform::kFormat565, platform::kFormat555, platform::kFormat24,
-                                           platform::kFormat32));
+                                           platform::kFormat32),
+                         formatName);
 
 }  // namespace

@@ -4,14 +4,19 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
+
+#include "platform/viewport.h"
 
 namespace platform {
 
-// Shows the game's picture in a real window: uploads it to a texture and
-// draws it into the picture viewport of the window's current size (whole
-// factor when windowed, letterboxed in full screen). Presenting waits for the
-// display's refresh; where the renderer cannot wait (virtual X servers), it
-// sleeps to the refresh rate itself, so the game loop never spins.
+// Shows the game's picture in a real window, inside the picture viewport of
+// the window's current size (whole factor when framed, letterboxed in full
+// screen). With a graphics card the picture goes through a texture and
+// presenting waits for the display's refresh. Where rendering would run on
+// the processor anyway (virtual X servers, software GL), the picture is scaled
+// straight into the window's own pixels, which costs a fraction of a software
+// renderer's time, and presenting sleeps to the refresh rate instead.
 class SdlVideoPresenter {
 public:
     static std::unique_ptr<SdlVideoPresenter> create(SDL_Window* window);
@@ -20,12 +25,16 @@ public:
     SdlVideoPresenter& operator=(const SdlVideoPresenter&) = delete;
 
     SDL_Window* window() const { return window_; }
+    bool usesRenderer() const { return renderer_ != nullptr; }
     // Shows part of picture as the whole frame.
     bool show(SDL_Surface* picture, const SDL_Rect& part);
 
 private:
     SdlVideoPresenter(SDL_Window* window, SDL_Renderer* renderer);
+    bool showWithRenderer(SDL_Surface* picture, const SDL_Rect& part);
+    bool showInWindowSurface(SDL_Surface* picture, const SDL_Rect& part);
     bool ensureTexture(std::uint32_t format, int width, int height);
+    void scale565(const SDL_Surface* picture, const SDL_Rect& part, SDL_Surface* screen, const Viewport& v);
     void pace(std::uint64_t presentStart);
 
     SDL_Window* window_;
@@ -36,6 +45,14 @@ private:
     int textureH_ = 0;
     bool vsync_ = false;
     std::uint64_t lastFrame_ = 0;
+
+    // Window-surface path: 5-6-5 to the window's 32-bit pixels, the source
+    // column of every target column, and what the bars were last cleared for.
+    std::vector<std::uint32_t> colourOf565_;
+    std::uint32_t colourFormat_ = 0;
+    std::vector<int> sourceColumn_;
+    SDL_Surface* clearedScreen_ = nullptr;
+    Viewport clearedFor_;
 };
 
 }  // namespace platform
