@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <utility>
 
 #include "archive/file_handle.h"
 
