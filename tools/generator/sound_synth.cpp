@@ -59,7 +59,8 @@ void echo(std::vector<float>& s, double delay, double feedback, double cutoff) {
     for (std::size_t i = d; i < s.size(); ++i) s[i] += static_cast<float>(lp.step(s[i - d], cutoff) * feedback);
 }
 
-std::vector<float> finish(std::vector<float> s, double peak = 0.85) {
+// Lossy coding overshoots sharp waveforms a little: keep headroom.
+std::vector<float> finish(std::vector<float> s, double peak = 0.75) {
     normalise(s, peak);
     fadeTail(s);
     return s;
@@ -152,11 +153,11 @@ std::vector<float> figureSound(int position) {
     switch (position) {
     case 0: {  // scout saucer: a falling laser zap
         s = silence(0.65);
-        add(s, 0, 0.6, [](double t) {
+        add(s, 0, 0.6, [&](double t) {
             const double wobble = 1 + 0.05 * std::sin(kTau * 30 * t);
-            return square(glidePhase(t, 1900, 260, 0.5) * wobble) * envelope(t, 0.002, 0.2) * 0.5;
+            return lp.step(square(glidePhase(t, 1900, 260, 0.5) * wobble), 3500) * envelope(t, 0.002, 0.2) * 0.5;
         });
-        break;
+        return finish(s, 0.6);
     }
     case 1: {  // dove: a fluttering of wings and a startled coo
         s = silence(0.95);
@@ -271,7 +272,7 @@ std::vector<float> figureSound(int position) {
         };
         add(s, 0.0, 0.3, horn(330));
         add(s, 0.38, 0.3, horn(294));
-        break;
+        return finish(s, 0.5);  // a horn is loud enough at half the level
     }
     default: {  // cow: a long offended moo
         s = silence(1.15);
@@ -302,9 +303,23 @@ double noteHz(int midi) { return 440.0 * std::pow(2.0, (midi - 69) / 12.0); }
 
 }  // namespace
 
+// A low-pass over a loop: the filter runs round it once to settle, so the
+// filtered end still meets the filtered start.
+void lowPassLoop(std::vector<float>& s, double cutoff) {
+    for (int pass = 0; pass < 2; ++pass) {
+        LowPass lp;
+        for (int warm = 0; warm < 2; ++warm)
+            for (float& v : s) {
+                const double out = lp.step(v, cutoff);
+                if (warm == 1) v = static_cast<float>(out);
+            }
+    }
+}
+
 std::vector<float> musicLoop() {
     constexpr double kBeat = 7.0 / 16.0;  // four bars of four beats in seven seconds
     auto s = silence(7.0);
+    auto drums = silence(7.0);
     Rng rng(4242);
     // C, A minor, F, G: one bar each.
     const int roots[4] = {48, 45, 41, 43};
@@ -334,22 +349,25 @@ std::vector<float> musicLoop() {
             return (square(f * vibrato * t) * 0.25 + triangle(f * 2 * t) * 0.15) * envelope(t, 0.01, 0.16);
         });
     }
+    // Soften the buzzy square waves; the drums keep their crispness.
+    lowPassLoop(s, 4200);
     // Drums: kick on one and three, snare on two and four, hats on eighths.
     for (int beat = 0; beat < 16; ++beat) {
         const double t0 = beat * kBeat;
         if (beat % 2 == 0)
-            addWrapped(s, t0, 0.3, [](double t) {
+            addWrapped(drums, t0, 0.3, [](double t) {
                 return std::sin(kTau * glidePhase(t, 140, 45, 0.08)) * envelope(t, 0.001, 0.09) * 0.9;
             });
         else
-            addWrapped(s, t0, 0.25, [&rng](double t) { return rng.range(-1, 1) * envelope(t, 0.001, 0.05) * 0.4; });
+            addWrapped(drums, t0, 0.25, [&rng](double t) { return rng.range(-1, 1) * envelope(t, 0.001, 0.05) * 0.4; });
         for (int half = 0; half < 2; ++half)
-            addWrapped(s, t0 + half * kBeat * 0.5, 0.06, [&rng](double t) {
+            addWrapped(drums, t0 + half * kBeat * 0.5, 0.06, [&rng](double t) {
                 const double n = rng.range(-1, 1);
                 return n * envelope(t, 0.0005, 0.012) * 0.18;
             });
     }
-    normalise(s, 0.8);
+    for (std::size_t i = 0; i < s.size(); ++i) s[i] += drums[i];
+    normalise(s, 0.75);
     return s;
 }
 
