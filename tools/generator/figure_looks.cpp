@@ -80,22 +80,31 @@ void scoutSaucer(cairo_t* cr, int i) {
 void dove(cairo_t* cr, int i) {
     const double flap = std::sin(kTau * cycle(i, 6));  // +1 wings up, -1 down
     const Colour white = rgb(0xf7f7f2), shade = rgb(0xc9cdd6);
-    // Far wing, behind the body.
-    auto wing = [&](double lift, double scale, const Colour& c) {
-        cairo_move_to(cr, 30, 32);
-        cairo_curve_to(cr, 26, 30 - 20 * lift * scale, 18, 26 - 26 * lift * scale, 8, 30 - 24 * lift * scale);
-        cairo_curve_to(cr, 16, 33 - 12 * lift * scale, 24, 36, 40, 36);
+    // A wing swings about the shoulder; its trailing edge is a row of feathers.
+    auto wing = [&](double lift, double span, const Colour& c) {
+        cairo_save(cr);
+        cairo_translate(cr, 36, 34);
+        cairo_rotate(cr, M_PI + lift * 1.15);
+        cairo_scale(cr, span, 1.0);
+        cairo_move_to(cr, 0, 3);
+        cairo_curve_to(cr, 8, 6, 18, 5, 27, 1);
+        cairo_curve_to(cr, 24, -3, 21, -4, 19, -3);
+        cairo_curve_to(cr, 17, -7, 13, -7, 12, -5);
+        cairo_curve_to(cr, 9, -9, 5, -9, 4, -6);
+        cairo_curve_to(cr, 1, -7, -1, -4, 0, 3);
         cairo_close_path(cr);
-        fillLinear(cr, 0, 10, 0, 40, {{0, white}, {1, c}}, true);
+        cairo_restore(cr);
+        fillLinear(cr, 0, 8, 0, 60, {{0, white}, {1, c}}, true);
         strokeWith(cr, kOutline, 1.0);
     };
-    wing(flap * 0.8 + 0.2, 0.8, shade);
+    wing(flap * 0.9 + 0.15, 0.8, shade);
     // Tail fan.
-    cairo_move_to(cr, 18, 36);
-    cairo_line_to(cr, 4, 31);
-    cairo_line_to(cr, 5, 42);
+    cairo_move_to(cr, 20, 36);
+    cairo_line_to(cr, 5, 31);
+    cairo_curve_to(cr, 3, 35, 3, 39, 6, 43);
     cairo_close_path(cr);
-    fillWith(cr, shade);
+    fillLinear(cr, 0, 31, 0, 43, {{0, white}, {1, shade}}, true);
+    strokeWith(cr, kOutline, 1.0);
     // Body and head.
     ellipsePath(cr, 34, 37, 17, 8.5);
     fillLinear(cr, 0, 29, 0, 46, {{0, white}, {1, shade}}, true);
