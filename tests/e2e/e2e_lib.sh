@@ -8,7 +8,7 @@ start_game() {
   "$1" >"$WORK/game.log" 2>&1 &
   GAME_PID=$!
   WID=""
-  for _ in $(seq 1 200); do
+  for _ in $(seq 1 600); do
     WID=$(xdotool search --name '^Shooter$' 2>/dev/null | head -1 || true)
     [ -n "$WID" ] && break
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window appeared: $(cat "$WORK/game.log")"

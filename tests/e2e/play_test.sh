@@ -13,8 +13,9 @@ mkdir -p "$SHOTS"
 # differs <a> <b> <geometry>: the two screenshots differ inside the crop.
 differs() {
   local n
-  n=$(/usr/bin/compare -metric AE -fuzz 8% "$SHOTS/$1.png[$3]" "$SHOTS/$2.png[$3]" null: 2>&1 | cut -d' ' -f1)
-  [ "${n%.*}" -gt 50 ]
+  n=$(/usr/bin/compare -metric AE -fuzz 8% "$SHOTS/$1.png[$3]" "$SHOTS/$2.png[$3]" null: 2>&1 |
+      awk '{ printf "%d", $1 }')
+  [ "$n" -gt 50 ]
 }
 
 # The picture (640x480) lies centred in the window at a whole factor or with
@@ -83,10 +84,10 @@ read -r _ _ W1 H1 < <(geometry)
 key alt+Return
 for _ in $(seq 1 50); do
   read -r _ _ W2 H2 < <(geometry)
-  [ "$W2x$H2" != "$W1x$H1" ] && break
+  [ "${W2}x${H2}" != "${W1}x${H1}" ] && break
   sleep 0.1
 done
-[ "$W2x$H2" != "$W1x$H1" ] || fail "Alt+Enter did not switch the display"
+[ "${W2}x${H2}" != "${W1}x${H1}" ] || fail "Alt+Enter did not switch the display"
 sleep 4
 shot title-after-switch
 mouse_to 320 240

@@ -60,8 +60,14 @@ WindowHandle SdlWindowSystem::createWindow(const std::string& className, const s
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return 0;
         videoStarted_ = true;
     }
+    // Made ready for OpenGL from the start: a renderer that needs it would
+    // otherwise re-create the window and drop its placement.
     SDL_Window* sdl = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                       kDefaultClientW, kDefaultClientH, SDL_WINDOW_HIDDEN);
+                                       kDefaultClientW, kDefaultClientH, SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL);
+    if (sdl == nullptr) {
+        sdl = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kDefaultClientW,
+                               kDefaultClientH, SDL_WINDOW_HIDDEN);
+    }
     if (sdl == nullptr) return 0;
     const WindowHandle handle = nextHandle_++;
     Window& w = windows_[handle];
@@ -93,9 +99,11 @@ void SdlWindowSystem::showWindow(WindowHandle window) {
     Window* w = find(window);
     if (w == nullptr) return;
     SDL_ShowWindow(w->sdl);
+    // Place it again now that it is mapped: without a window manager a hidden
+    // window keeps the place it was created at.
+    applyMode(*w);
     SDL_RaiseWindow(w->sdl);
     SDL_StartTextInput();
-    refreshSize(*w);
     sendMessage(window, WM_ACTIVATE, activateParam(WA_ACTIVE, false), 0);
 }
 
@@ -300,8 +308,8 @@ void SdlWindowSystem::applyMode(Window& w) {
         w.popupPlaced = true;
         SDL_SetWindowResizable(w.sdl, SDL_FALSE);
         SDL_SetWindowBordered(w.sdl, SDL_FALSE);
-        SDL_SetWindowPosition(w.sdl, bounds.x, bounds.y);
         SDL_SetWindowSize(w.sdl, bounds.w, bounds.h);
+        SDL_SetWindowPosition(w.sdl, bounds.x, bounds.y);
     } else {
         SDL_SetWindowBordered(w.sdl, SDL_TRUE);
         if (SDL_GetWindowFlags(w.sdl) & SDL_WINDOW_MAXIMIZED) SDL_RestoreWindow(w.sdl);
