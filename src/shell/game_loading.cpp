@@ -81,41 +81,24 @@ bool Game::loadAssets() {
         done = sizes[0] / 3 + (2 * sizes[0]) / 3;
         progressStep(done, total);
 
-        if (!stream->openEntry("back.nb")) return false;
-        background.load(stream, device);
-        done += sizes[1];
-        progressStep(done, total);
-        stream->closeEntry();
-
-        if (!stream->openEntry("figur.xx")) return false;
-        if (!world.load(stream, device)) return false;
-        done += sizes[2];
-        progressStep(done, total);
-        stream->closeEntry();
-
-        if (!stream->openEntry("cur.nl")) return false;
-        readImage(stream, &screen.cursor, device);
-        stream->closeEntry();
-        done += sizes[3];
-        progressStep(done, total);
-
-        if (!stream->openEntry("font.nl")) return false;
-        screen.loadBigFont(stream, device);
-        stream->closeEntry();
-        done += sizes[4];
-        progressStep(done, total);
-
-        if (!stream->openEntry("fonts.nl")) return false;
-        screen.loadSmallFont(stream, device);
-        stream->closeEntry();
-        done += sizes[5];
-        progressStep(done, total);
-
-        if (!stream->openEntry("Muni.nl")) return false;
-        screen.loadAmmoIcon(stream, device);
-        stream->closeEntry();
-        done += sizes[6];
-        progressStep(done, total);
+        // One data file: open it, hand it to its loader, count it as done.
+        auto loadFile = [&](const char* name, int index, auto&& loader) {
+            if (!stream->openEntry(name)) return false;
+            if (!loader()) return false;
+            stream->closeEntry();
+            done += sizes[index];
+            progressStep(done, total);
+            return true;
+        };
+        const auto ignored = [](bool) { return true; };
+        if (!loadFile("back.nb", 1, [&] { return ignored(background.load(stream, device)); }) ||
+            !loadFile("figur.xx", 2, [&] { return world.load(stream, device); }) ||
+            !loadFile("cur.nl", 3, [&] { return ignored(readImage(stream, &screen.cursor, device)); }) ||
+            !loadFile("font.nl", 4, [&] { return ignored(screen.loadBigFont(stream, device)); }) ||
+            !loadFile("fonts.nl", 5, [&] { return ignored(screen.loadSmallFont(stream, device)); }) ||
+            !loadFile("Muni.nl", 6, [&] { return ignored(screen.loadAmmoIcon(stream, device)); })) {
+            return false;
+        }
 
         screen.music.playLooped();
         screen.loadPercent = 100;

@@ -1,36 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "fakes/headless_video.h"
-#include "fakes/manual_clock.h"
-#include "fakes/scripted_window_system.h"
+#include "fake_program.h"
 #include "platform/message_box.h"
-#include "shell/application.h"
-#include "shell/game.h"
-#include "sound/sound_device.h"
 
 using namespace platform;
 
 namespace {
 
 // The whole program on fakes: entry, window, loading, loop, end.
-class EntryTest : public ::testing::Test {
-protected:
-    EntryTest() : game(services()), sound(nullptr), app(game, sound, windows) {}
-
-    Services services() {
-        Services s;
-        s.windows = &windows;
-        s.video = &video;
-        return s;
-    }
-
-    ManualClock clock;
-    ScriptedWindowSystem windows;
-    HeadlessVideo video;
-    Game game;
-    SoundDevice sound;
-    Application app;
-};
+class EntryTest : public ::testing::Test, protected FakeProgram {};
 
 TEST_F(EntryTest, WithoutItsDataTheGameStaysUnloadedAndEscapeEndsIt) {
     windows.script(WM_LBUTTONDOWN, 0, pointParam(10, 10));
@@ -61,20 +39,19 @@ TEST(Entry, WithoutAVideoLibraryTheProgramTellsWhyAndEnds) {
         EXPECT_EQ(caption, "Fehler");
         ++boxes;
     });
-    ManualClock clock;
-    ScriptedWindowSystem windows;
-    HeadlessVideo video(kFormat565, VideoSystem::Availability::Missing);
-    Services s;
-    s.windows = &windows;
-    s.video = &video;
-    Game game(s);
-    SoundDevice sound(nullptr);
-    Application app(game, sound, windows);
-    EXPECT_EQ(app.winMain("\"/nowhere/shooter\""), 0);
-    EXPECT_EQ(video.devicesCreated(), 0);
-    EXPECT_EQ(windows.waits, 0) << "no message loop ran";
+    FakeProgram program(VideoSystem::Availability::Missing);
+    EXPECT_EQ(program.app.winMain("\"/nowhere/shooter\""), 0);
+    EXPECT_EQ(program.video.devicesCreated(), 0);
+    EXPECT_EQ(program.windows.waits, 0) << "no message loop ran";
     EXPECT_EQ(boxes, 1);
     setMessageBoxSink({});
+}
+
+TEST_F(EntryTest, WithoutAWindowTheProgramEndsAtOnce) {
+    windows.failCreate = true;
+    EXPECT_EQ(app.winMain("\"/nowhere/shooter\""), 0);
+    EXPECT_STREQ(game.commandLine, "/nowhere/shooter");
+    EXPECT_EQ(game.state, GameState::Unloaded);
 }
 
 }  // namespace

@@ -7,27 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "fakes/headless_video.h"
-#include "fakes/manual_clock.h"
-#include "fakes/scripted_window_system.h"
+#include "fake_program.h"
 #include "game_data.h"
-#include "shell/application.h"
 #include "shell/command_line.h"
-#include "shell/game.h"
-#include "sound/sound_device.h"
 
 // The game started on fakes from a program file built in the test.
-class LoadedGameTest : public ::testing::Test {
+class LoadedGameTest : public ::testing::Test, protected FakeProgram {
 protected:
-    LoadedGameTest() : game(services()), sound(nullptr), app(game, sound, windows) {
+    LoadedGameTest() {
         windows.onClientRect = [this] { progress.push_back(game.screen.loadPercent); };
-    }
-
-    platform::Services services() {
-        platform::Services s;
-        s.windows = &windows;
-        s.video = &video;
-        return s;
     }
 
     void start(const std::map<std::string, gamedata::Bytes>& files) {
@@ -49,12 +37,6 @@ protected:
     static bool isGrey(const Colour& c) { return std::abs(c.r - c.g) < 12 && std::abs(c.g - c.b) < 12; }
     static bool isWhite(const Colour& c) { return c.r > 220 && c.g > 220 && c.b > 220; }
 
-    ManualClock clock;
-    ScriptedWindowSystem windows;
-    HeadlessVideo video;
-    Game game;
-    SoundDevice sound;
-    Application app;
     std::vector<std::int32_t> progress;  // loadPercent at every frame
 };
 

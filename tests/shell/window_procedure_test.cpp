@@ -3,7 +3,6 @@
 #include <cstring>
 #include <string>
 
-#include "fakes/headless_video.h"
 #include "shell/command_line.h"
 #include "shell_fixture.h"
 
@@ -160,22 +159,6 @@ TEST(CommandLine, QuotesAreRemovedAndOverlongLinesRefused) {
         EXPECT_EQ(copyCommandLine(c.in.c_str(), buffer, sizeof buffer), c.accepted) << c.in.size();
         EXPECT_EQ(std::string(buffer), c.out);
     }
-}
-
-TEST(Entry, WithoutAWindowTheProgramEndsAtOnce) {
-    ManualClock clock;
-    ScriptedWindowSystem windows;
-    windows.failCreate = true;
-    HeadlessVideo video;
-    platform::Services services;
-    services.windows = &windows;
-    services.video = &video;
-    Game game(services);
-    SoundDevice sound(nullptr);
-    Application app(game, sound, windows);
-    EXPECT_EQ(app.winMain("\"/nowhere/shooter\""), 0);
-    EXPECT_STREQ(game.commandLine, "/nowhere/shooter");
-    EXPECT_EQ(game.state, GameState::Unloaded);
 }
 
 }  // namespace
