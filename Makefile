@@ -10,7 +10,7 @@ deps:
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHOOTER_TESTS=OFF >/dev/null
-	cmake --build $(BUILD) -j $(JOBS) --target shooter
+	cmake --build $(BUILD) -j $(JOBS) --target shooter_game
 
 run: build
 	./$(BUILD)/shooter
