@@ -144,6 +144,18 @@ TEST_P(SurfaceFormats, RowOperationsNeedALock) {
     EXPECT_FALSE(s.readRow(row, 0, false));
     Surface empty;
     EXPECT_TRUE(empty.writeRow(row, 0, true));
+
+    // A second lock finds the tiles busy; it fails without taking the first one's tiles away.
+    Surface wide;
+    ASSERT_TRUE(wide.create(700, 2, device_.get()));
+    ASSERT_TRUE(wide.lock());
+    EXPECT_FALSE(wide.lock());
+    EXPECT_TRUE(wide.isTileLocked(0));
+    EXPECT_TRUE(wide.isTileLocked(1));
+    std::vector<std::uint8_t> wideRow(700 * 3, 7);
+    EXPECT_TRUE(wide.writeRow(wideRow.data(), 1, true));
+    EXPECT_TRUE(wide.unlock());
+    EXPECT_FALSE(wide.unlock());
 }
 
 TEST_P(SurfaceFormats, FillGreyIsJustUnderHalfOfEachChannel) {
