@@ -38,8 +38,10 @@ struct JpegSource {
     bool startOfFile;
 };
 
+// The game writes nothing anywhere: a damaged picture simply stays undrawn.
+void quiet(j_common_ptr) {}
+
 void fatalError(j_common_ptr info) {
-    (*info->err->output_message)(info);
     std::longjmp(reinterpret_cast<JpegErrorManager*>(info->err)->jump, 1);
 }
 
@@ -110,6 +112,7 @@ bool decodeJpeg(ArchiveStream* stream, Surface* surface, platform::VideoDevice* 
 
     info.err = jpeg_std_error(&errors.pub);
     errors.pub.error_exit = fatalError;
+    errors.pub.output_message = quiet;
     if (setjmp(errors.jump)) {
         if (locked) surface->unlock();
         jpeg_destroy_decompress(&info);

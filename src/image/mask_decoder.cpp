@@ -21,6 +21,10 @@ void readFromStream(png_structp png, png_bytep data, png_size_t length) {
     }
 }
 
+// libpng's complaints end in a failed decode, not in a message.
+void pngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void pngWarning(png_structp, png_const_charp) {}
+
 // The part that libpng may leave by a jump: it owns nothing with a destructor.
 bool readWholePng(png_structp png, png_infop info) {
     if (setjmp(png_jmpbuf(png))) return false;
@@ -31,7 +35,7 @@ bool readWholePng(png_structp png, png_infop info) {
 class PngReader {
 public:
     explicit PngReader(ArchiveStream* stream) {
-        png_ = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+        png_ = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, pngError, pngWarning);
         if (!png_) return;
         info_ = png_create_info_struct(png_);
         if (!info_) return;
