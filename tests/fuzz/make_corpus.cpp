@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fakes/archive_builder.h"
+#include "fakes/picture_encoder.h"
 
 using namespace fixture;
 
@@ -61,5 +62,12 @@ int main(int argc, char** argv) {
         image.sections = {{0x40, 0x10}, {0x50, 0x100, true}};
         return concat({makeElf(image), makeZip({{"back.nb", concat({record("PI", words({5})), record("PG")})}})});
     }());
+    // A real picture with its mask, so the decoders get past their headers.
+    const Bytes picture = concat(
+        {record("JP", encodeJpeg(8, 8, [](std::int32_t x, std::int32_t y) {
+             return Rgb{static_cast<std::uint8_t>(x * 30), static_cast<std::uint8_t>(y * 30), 180};
+         }, 75)),
+         record("PG", encodeMask(8, 8, [](std::int32_t x, std::int32_t y) { return x == y; }))});
+    write(folder, "elf-picture", concat({tinyElf(), makeZip({{"cur.nl", picture}})}));
     return 0;
 }
