@@ -203,16 +203,16 @@ void Surface::destroy() {
 
 bool Surface::lock() {
     for (std::size_t i = 0; i < tiles_.size(); ++i) {
-        tileLocks_[i] = platform::LockedPixels{};
-        if (!tiles_[i]->lock(tileLocks_[i])) {
+        platform::LockedPixels locked;
+        if (!tiles_[i]->lock(locked)) {
             // Give back only what this call took: a busy tile belongs to someone else.
-            tileLocks_[i] = platform::LockedPixels{};
             for (std::size_t k = 0; k < i; ++k) {
                 tiles_[k]->unlock();
                 tileLocks_[k] = platform::LockedPixels{};
             }
             return false;
         }
+        tileLocks_[i] = locked;
     }
     return true;
 }
