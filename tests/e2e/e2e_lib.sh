@@ -3,6 +3,9 @@ set -u
 
 fail() { echo "FAIL: $*" >&2; [ -n "${GAME_PID:-}" ] && kill "$GAME_PID" 2>/dev/null; exit 1; }
 
+# The scratch folder goes when the script ends, however it ends.
+trap 'rm -rf "$WORK"' EXIT
+
 # start_game <binary>: starts the game, waits for its window, sets GAME_PID and WID.
 start_game() {
   "$1" >"$WORK/game.log" 2>&1 &
@@ -14,7 +17,13 @@ start_game() {
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window appeared: $(cat "$WORK/game.log")"
     sleep 0.1
   done
-  [ -n "$WID" ] || fail "no window appeared"
+  if [ -z "$WID" ]; then
+    echo "windows on $DISPLAY:" >&2
+    xdotool search --name '.' getwindowname %@ >&2 2>/dev/null || true
+    ps -o pid,stat,etime,wchan:30,cmd -p "$GAME_PID" >&2 || true
+    cat "$WORK/game.log" >&2
+    fail "no window appeared"
+  fi
   sleep 0.5
   focus_game
 }

@@ -6,7 +6,7 @@
 # the title screen, which reloads everything and comes back to the title.
 GAME=$1
 SHOTS=$2
-WORK=${WORK:-$(mktemp -d)}
+WORK=$(mktemp -d)
 mkdir -p "$SHOTS"
 . "$(dirname "$0")/e2e_lib.sh"
 

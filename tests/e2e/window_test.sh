@@ -5,7 +5,7 @@
 GAME=$1
 CLOSE=$2
 SHOTS=$3
-WORK=${WORK:-$(mktemp -d)}
+WORK=$(mktemp -d)
 mkdir -p "$SHOTS"
 . "$(dirname "$0")/e2e_lib.sh"
 
