@@ -6,24 +6,35 @@ fail() { echo "FAIL: $*" >&2; [ -n "${GAME_PID:-}" ] && kill "$GAME_PID" 2>/dev/
 # The scratch folder goes when the script ends, however it ends.
 trap 'rm -rf "$WORK"' EXIT
 
-# start_game <binary>: starts the game, waits for its window, sets GAME_PID and WID.
-start_game() {
+# launch_game <binary>: starts the game and waits up to 30 seconds for its
+# window; sets GAME_PID and WID (empty when none appeared).
+launch_game() {
   "$1" >"$WORK/game.log" 2>&1 &
   GAME_PID=$!
   WID=""
-  for _ in $(seq 1 600); do
+  local deadline=$((SECONDS + 30))
+  while [ $SECONDS -lt $deadline ]; do
     WID=$(xdotool search --name '^Shooter$' 2>/dev/null | head -1 || true)
-    [ -n "$WID" ] && break
+    [ -n "$WID" ] && return 0
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window appeared: $(cat "$WORK/game.log")"
     sleep 0.1
   done
+}
+
+# start_game <binary>: starts the game, waits for its window, sets GAME_PID and WID.
+start_game() {
+  launch_game "$1"
   if [ -z "$WID" ]; then
-    echo "windows on $DISPLAY:" >&2
+    echo "no window after 30 s; windows on $DISPLAY:" >&2
     xdotool search --name '.' getwindowname %@ >&2 2>/dev/null || true
     ps -o pid,stat,etime,wchan:30,cmd -p "$GAME_PID" >&2 || true
     cat "$WORK/game.log" >&2
-    fail "no window appeared"
+    kill "$GAME_PID" 2>/dev/null
+    wait "$GAME_PID" 2>/dev/null
+    echo "starting once more" >&2
+    launch_game "$1"
   fi
+  [ -n "$WID" ] || fail "no window appeared"
   sleep 0.5
   focus_game
 }
