@@ -143,7 +143,8 @@ void maskSpan(std::uint8_t* px, const std::uint8_t* mask, std::int32_t n, std::u
     for (std::int32_t k = 0; k < n; ++k, px += step) {
         if (mask[k] == 0) continue;
         if (bits == 16) {
-            store16(px, layout == Layout16::Rgb565 ? kKey565 : kKey555);
+            // A layout we cannot encode grey in gets a plain 0 for its holes.
+            store16(px, layout == Layout16::Rgb565 ? kKey565 : layout == Layout16::Rgb555 ? kKey555 : 0);
         } else {
             px[0] = px[1] = px[2] = kKeyGrey;
         }
@@ -247,7 +248,8 @@ void Surface::walkRow(RowOp op, const std::uint8_t* in, std::uint8_t* out, std::
 
         const std::uint32_t bits = locked.format.bitCount;
         if (bits != 16 && bits != 24 && bits != 32) throw GameError();
-        if (bits == 16 && layout == Layout16::Other) continue;  // unknown layout: leave the pixels alone
+        // An unknown layout gets no colours written or read back; only the mask marks it.
+        if (bits == 16 && layout == Layout16::Other && op != RowOp::Mask) continue;
         const std::int32_t bytesPerPixel = static_cast<std::int32_t>(bits / 8);
         std::uint8_t* line = locked.pixels + static_cast<std::ptrdiff_t>(locked.pitch) * ty +
                              static_cast<std::ptrdiff_t>(tx) * bytesPerPixel;

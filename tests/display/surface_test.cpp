@@ -304,4 +304,52 @@ TEST(SurfaceLayout, UnknownSixteenBitLayoutIsReportedOnce) {
     EXPECT_EQ(boxes[0], "Farbconf|R: 0000001f\nG: 000007e0\nB: 0000f800\n");
 }
 
+// Hands out surfaces that already hold a colour, so that a store of 0 shows.
+class PrefilledDevice : public platform::VideoDevice {
+public:
+    PrefilledDevice(const PixelFormat& format, std::uint32_t fill)
+        : inner_(platform::createOffscreenDevice(format)), fill_(fill) {}
+    PixelFormat displayFormat() const override { return inner_->displayFormat(); }
+    bool setCooperativeLevel(platform::WindowHandle w, bool full) override {
+        return inner_->setCooperativeLevel(w, full);
+    }
+    bool setDisplayMode(std::int32_t w, std::int32_t h, std::int32_t bits) override {
+        return inner_->setDisplayMode(w, h, bits);
+    }
+    void restoreDisplayMode() override { inner_->restoreDisplayMode(); }
+    std::unique_ptr<platform::VideoSurface> createPrimarySurface(std::int32_t count) override {
+        return inner_->createPrimarySurface(count);
+    }
+    std::unique_ptr<platform::VideoSurface> createSurface(std::int32_t w, std::int32_t h) override {
+        auto surface = inner_->createSurface(w, h);
+        if (surface) surface->colorFill(nullptr, fill_);
+        return surface;
+    }
+    std::unique_ptr<platform::VideoClipper> createClipper() override { return inner_->createClipper(); }
+    void clientToScreen(platform::WindowHandle w, std::int32_t& x, std::int32_t& y) override {
+        inner_->clientToScreen(w, x, y);
+    }
+
+private:
+    std::unique_ptr<platform::VideoDevice> inner_;
+    std::uint32_t fill_;
+};
+
+TEST(SurfaceLayout, UnknownSixteenBitLayoutMasksWithZero) {
+    PrefilledDevice device(PixelFormat{16, 0x001F, 0x07E0, 0xF800}, 0x1234);
+    Surface s;
+    ASSERT_TRUE(s.create(2, 1, &device));
+    ASSERT_TRUE(s.lock());
+    const std::uint8_t row[6] = {1, 2, 3, 4, 5, 6};
+    const std::uint8_t mask[2] = {0, 1};
+    ASSERT_TRUE(s.writeRow(row, 0, true));  // records the layout, stores nothing
+    ASSERT_TRUE(s.applyMaskRow(mask, 0));
+    ASSERT_TRUE(s.unlock());
+    auto target = device.createSurface(2, 1);
+    const Rect clip{0, 0, 2, 1};
+    ASSERT_TRUE(s.draw(target.get(), &clip, 0, 0, false, 100));
+    EXPECT_EQ(pixelAt(*target, 0, 0), 0x1234u);
+    EXPECT_EQ(pixelAt(*target, 1, 0), 0u);
+}
+
 }  // namespace
