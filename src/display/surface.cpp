@@ -300,7 +300,8 @@ std::uint32_t Surface::keyFor(const platform::PixelFormat& tileFormat) const {
     if (f.bitCount == 32 || f.bitCount == 24) return kKeyTrueColour;
     if (f.bitCount == 16 && isLayout(f, platform::kFormat565)) return kKey565;
     if (f.bitCount == 16 && isLayout(f, platform::kFormat555)) return kKey555;
-    if (f.bitCount == 16 && !formatReported) {
+    // Only a layout the pictures were actually stored in is worth telling the player about.
+    if (f.bitCount == 16 && &f == &format_ && !formatReported) {
         char text[64];
         std::snprintf(text, sizeof text, "R: %.8x\nG: %.8x\nB: %.8x\n", f.redMask, f.greenMask, f.blueMask);
         platform::showMessageBox("Farbconf", text);

@@ -291,12 +291,14 @@ TEST(SurfaceLayout, UnknownSixteenBitLayoutIsReportedOnce) {
     });
     Surface s;
     ASSERT_TRUE(s.create(4, 4, device.get()));
+    auto target = device->createSurface(4, 4);
+    const Rect clip{0, 0, 4, 4};
+    s.draw(target.get(), &clip, 0, 0, true, 100);  // nothing stored yet: no layout to report
+    EXPECT_TRUE(boxes.empty());
     ASSERT_TRUE(s.lock());
     const std::uint8_t row[12] = {1, 2, 3};
     EXPECT_TRUE(s.writeRow(row, 0, true));  // nothing stored, not a failure
     ASSERT_TRUE(s.unlock());
-    auto target = device->createSurface(4, 4);
-    const Rect clip{0, 0, 4, 4};
     s.draw(target.get(), &clip, 0, 0, true, 100);
     s.draw(target.get(), &clip, 0, 0, true, 100);
     platform::setMessageBoxSink({});
