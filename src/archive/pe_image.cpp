@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <cstring>
 
 #include "archive/executable_image.h"
@@ -11,6 +12,13 @@ std::uint32_t le16(const std::uint8_t* p) {
 
 std::uint32_t le32(const std::uint8_t* p) {
     return le16(p) | le16(p + 2) << 16;
+}
+
+void seekTo32(std::FILE* file, std::uint64_t offset) {
+    if (offset > static_cast<std::uint64_t>(INT32_MAX)) {
+        throw GameError();
+    }
+    seekTo(file, offset);
 }
 
 void readFully(std::FILE* file, std::uint8_t* destination, std::size_t n) {
@@ -43,7 +51,7 @@ std::uint64_t peImageEnd(std::FILE* file, const std::uint8_t (&head)[64]) {
     if (le16(head) != 0x5A4D) {
         throw GameError();
     }
-    seekTo(file, le32(head + 60));
+    seekTo32(file, le32(head + 60));
     // Signature, file header and the 32-bit optional header; the section
     // table follows directly, whatever the optional header claims its size is.
     std::uint8_t headers[248];
@@ -60,8 +68,11 @@ std::uint64_t peImageEnd(std::FILE* file, const std::uint8_t (&head)[64]) {
         readFully(file, section, sizeof section);
     }
     // The table's last entry marks the end, not the largest section end.
-    std::uint64_t end = static_cast<std::uint64_t>(le32(section + 20)) + le32(section + 16);
-    seekTo(file, end);
-    end += codeViewLength(file);
-    return end;
+    // Positions in a PE file are 32-bit: the end wraps at 2^32, and an end
+    // beyond a signed 32-bit file offset cannot be sought, so it fails.
+    const std::uint32_t end = le32(section + 20) + le32(section + 16);
+    seekTo32(file, end);
+    const std::uint64_t behindCodeView = end + codeViewLength(file);
+    seekTo32(file, behindCodeView);
+    return behindCodeView;
 }

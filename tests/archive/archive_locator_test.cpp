@@ -61,6 +61,16 @@ std::vector<PeCase> peCases() {
     Bytes wrongDos = pe;
     wrongDos[1] = 'X';
     Bytes cutSectionTable(pe.begin(), pe.begin() + 0x80 + 248 + 20);
+    // The last section's raw range patched in place, so no huge file is made.
+    const auto lastSectionAt = [&pe](std::uint32_t rawPointer, std::uint32_t rawSize) {
+        Bytes patched = pe;
+        const std::size_t at = 0x80 + 248;
+        for (int i = 0; i < 4; ++i) {
+            patched[at + 16 + i] = static_cast<std::uint8_t>(rawSize >> (8 * i));
+            patched[at + 20 + i] = static_cast<std::uint8_t>(rawPointer >> (8 * i));
+        }
+        return patched;
+    };
     const Bytes pdb = codeViewRecord("c:\\build\\shooter.pdb");
     return {
         {"nothing appended", pe, end},
@@ -72,6 +82,9 @@ std::vector<PeCase> peCases() {
         {"zero beyond byte 254 kept", withTail(pe, withTail(pdbPathOfLength(239), kZipTail)), end},
         {"truncated pdb record kept", withTail(pe, Bytes(pdb.begin(), pdb.end() - 1)), end},
         {"last entry decides", makePe(unordered), 0x300},
+        {"end at the largest signed 32-bit offset", lastSectionAt(0x7FFFFF00, 0xFF), 0x7FFFFFFF},
+        {"end beyond a signed 32-bit offset", lastSectionAt(0x7FFFFF00, 0x100), -1},
+        {"end wraps at 32 bits", lastSectionAt(0xFFFFFF00, 0x180), 0x80},
         {"shorter than 64 bytes", Bytes(pe.begin(), pe.begin() + 63), -1},
         {"wrong DOS signature", wrongDos, -1},
         {"wrong PE signature", makePe(wrongSignature), -1},
