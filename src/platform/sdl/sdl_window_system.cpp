@@ -99,9 +99,7 @@ void SdlWindowSystem::showWindow(WindowHandle window) {
     Window* w = find(window);
     if (w == nullptr) return;
     SDL_ShowWindow(w->sdl);
-    // Place it again now that it is mapped: without a window manager a hidden
-    // window keeps the place it was created at.
-    applyMode(*w);
+    refreshSize(*w);
     SDL_RaiseWindow(w->sdl);
     SDL_StartTextInput();
     sendMessage(window, WM_ACTIVATE, activateParam(WA_ACTIVE, false), 0);
